@@ -1,0 +1,96 @@
+#include "LanguageTexts.h"
+
+#include "MessageBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+
+// Every language line starts with a four-character label.
+constexpr int kLabelLength = 4;
+
+const char* const kLanguages[] = {"English", "Francais", "German"};
+
+} // namespace
+
+QStringList LanguageTexts::splitLines(const QByteArray& bytes)
+{
+    QStringDecoder decoder("windows-1252");
+    const QString text = decoder.decode(bytes);
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n') {
+            ++i;
+            continue;
+        }
+        lines.append(text.mid(start, i - start));
+        i += (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n') ? 2 : 1;
+        start = i;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString LanguageTexts::languageFilePath(const QString& appFolder, const QString& language)
+{
+    return QDir(appFolder).filePath(QStringLiteral("Textes/") + language + QStringLiteral(" demo.txt"));
+}
+
+bool LanguageTexts::loadFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowMessage(QStringLiteral("Impossible de lire le fichier langue : ") + path + QStringLiteral(" (")
+                    + file.errorString() + QStringLiteral(")"));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ShowMessage(QStringLiteral("Impossible de lire le fichier langue : ") + path + QStringLiteral(" (")
+                    + file.errorString() + QStringLiteral(")"));
+        return false;
+    }
+    m_lines = splitLines(bytes);
+    m_reportedLines.clear();
+    return true;
+}
+
+bool LanguageTexts::loadFromAppFolder(const QString& appFolder)
+{
+    for (const char* language : kLanguages) {
+        const QString path = languageFilePath(appFolder, QString::fromLatin1(language));
+        if (QFileInfo(path).isFile())
+            return loadFile(path);
+    }
+    // The text is the program's own, spelling included.
+    ShowMessage(QStringLiteral("Impossible de chager le fichier langue ajoutez: ")
+                + languageFilePath(appFolder, QStringLiteral("Francais")));
+    return false;
+}
+
+QString LanguageTexts::FText(int n) const
+{
+    if (n < 0 || n >= m_lines.size()) {
+        if (!m_reportedLines.contains(n)) {
+            m_reportedLines.insert(n);
+            ShowMessage(QStringLiteral("Erreur - Appel à du texte avant son chargement : ligne ")
+                        + QString::number(n));
+        }
+        return QStringLiteral("erreur");
+    }
+    const QString& line = m_lines.at(n);
+    return line.size() > kLabelLength ? line.mid(kLabelLength) : QString();
+}
+
+const QStringList& LanguageTexts::FLangLines() const
+{
+    return m_lines;
+}
