@@ -42,6 +42,8 @@ bool reduceSubsetsInUnit(Candidates& c, int unit, int k, const CombinationList& 
     bool progress = false;
     std::uint16_t open = openPositions(c, unit);
     for (const auto& entry : list) {
+        if (CandidateCount(open) < k)
+            break; // no further entry can lie among the open positions
         if (entry.positions & ~open)
             continue;
         CandidateSet unionSet = 0;
@@ -57,15 +59,19 @@ bool reduceSubsetsInUnit(Candidates& c, int unit, int k, const CombinationList& 
     return progress;
 }
 
-// Digits held by exactly one cell of the unit.
-CandidateSet digitsHeldOnce(const Candidates& c, int unit)
+// Digits held by exactly one cell of the unit where that cell still has
+// other digits: the ones a hidden single can settle.
+CandidateSet hiddenSingleDigits(const Candidates& c, int unit)
 {
-    CandidateSet once = 0, twice = 0;
+    CandidateSet once = 0, twice = 0, settled = 0;
     for (std::uint8_t cell : kUnits.cells[unit]) {
-        twice |= once & c[cell];
-        once |= c[cell];
+        const CandidateSet s = c[cell];
+        twice |= once & s;
+        once |= s;
+        if (CandidateCount(s) == 1)
+            settled |= s;
     }
-    return once & static_cast<CandidateSet>(~twice);
+    return once & static_cast<CandidateSet>(~(twice | settled));
 }
 
 } // namespace
@@ -169,15 +175,20 @@ bool SudokuEngine::EliminateFromPeers(Candidates& c, int x, int y, CandidateSet 
 
 bool SudokuEngine::ReduceHiddenSingles(Candidates& c) const
 {
-    std::array<CandidateSet, 27> heldOnce{};
-    for (int u = 0; u < 27; ++u)
-        heldOnce[u] = digitsHeldOnce(c, u);
+    std::array<CandidateSet, 27> hidden{};
+    CandidateSet anyUnit = 0;
+    for (int u = 0; u < 27; ++u) {
+        hidden[u] = hiddenSingleDigits(c, u);
+        anyUnit |= hidden[u];
+    }
 
     bool progress = false;
     for (int d = 0; d < 9; ++d) {
         const CandidateSet digit = DigitSet(d);
+        if (!(anyUnit & digit))
+            continue;
         for (int u = 0; u < 27; ++u) {
-            if (!(heldOnce[u] & digit))
+            if (!(hidden[u] & digit))
                 continue;
             for (std::uint8_t cell : kUnits.cells[u]) {
                 if (!(c[cell] & digit))
@@ -187,7 +198,10 @@ bool SudokuEngine::ReduceHiddenSingles(Candidates& c) const
                     progress = true;
                     // The cell lost its other digits: later digits count anew in its units.
                     for (std::uint8_t v : kUnits.unitsOfCell[cell])
-                        heldOnce[v] = digitsHeldOnce(c, v);
+                        hidden[v] = hiddenSingleDigits(c, v);
+                    anyUnit = 0;
+                    for (CandidateSet h : hidden)
+                        anyUnit |= h;
                 }
                 break;
             }
@@ -215,17 +229,30 @@ bool SudokuEngine::ReducePointing(Candidates& c) const
         const int x0 = BoxOriginX(b), y0 = BoxOriginY(b);
         const auto boxColumns = static_cast<std::uint16_t>(7U << x0);
         const auto boxRows = static_cast<std::uint16_t>(7U << y0);
-        // Deletions below only touch cells outside this box, so the box's
-        // own sets stay as they are for all nine digits.
+        // Deletions below only touch cells outside this box, so the digits of
+        // the box's columns and rows stay as they are for all nine digits.
+        std::array<CandidateSet, 3> inColumn{}, inRow{};
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) {
+                const CandidateSet s = c[(x0 + i) * 9 + y0 + j];
+                inColumn[i] |= s;
+                inRow[j] |= s;
+            }
         for (int d = 0; d < 9; ++d) {
-            const BoxPositions at = DigitPositionsInBox(c, d, b);
-            const int columns = __builtin_popcount(at.columns);
-            const int rows = __builtin_popcount(at.rows);
-            if (columns == 1 && rows != 1 &&
-                RemoveFromColumnExcept(c, DigitSet(d), __builtin_ctz(at.columns), boxRows))
+            int columns = 0, rows = 0, column = 0, row = 0;
+            for (int i = 0; i < 3; ++i) {
+                if (HoldsDigit(inColumn[i], d)) {
+                    ++columns;
+                    column = x0 + i;
+                }
+                if (HoldsDigit(inRow[i], d)) {
+                    ++rows;
+                    row = y0 + i;
+                }
+            }
+            if (columns == 1 && rows != 1 && RemoveFromColumnExcept(c, DigitSet(d), column, boxRows))
                 progress = true;
-            if (rows == 1 && columns != 1 &&
-                RemoveFromRowExcept(c, DigitSet(d), __builtin_ctz(at.rows), boxColumns))
+            if (rows == 1 && columns != 1 && RemoveFromRowExcept(c, DigitSet(d), row, boxColumns))
                 progress = true;
         }
     }
