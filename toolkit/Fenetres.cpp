@@ -1,0 +1,176 @@
+#include "Fenetres.h"
+
+#include "MessageBox.h"
+#include "UnitePerso.h"
+
+#include <QListWidget>
+
+#include <exception>
+
+TKaloFenetre MessageWindow;
+TKaloFenetre HomeScreen;
+TKaloFenetre GameMenu;
+TKaloBouton YesButton{true, QString(), true};
+TKaloBouton NoButton{true, QString(), true};
+bool BoardInputBlocked = false;
+
+namespace {
+
+MessageWindowHost* g_host = nullptr;
+
+QListWidget* listBox()
+{
+    return g_host ? g_host->ListBox1() : nullptr;
+}
+
+// Runs one of the main window's commands. A command that fails reports its
+// error here, so the window's own steps after it (button flags, emptying the
+// list) still happen and nothing escapes into the frame timer.
+template <typename Command>
+void runHostCommand(Command command)
+{
+    if (!g_host)
+        return;
+    try {
+        command(*g_host);
+    } catch (const std::exception& e) {
+        ShowMessage(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void setUpListWindow(std::uint8_t kind)
+{
+    QListWidget* list = listBox();
+    if (!list)
+        return;
+    list->setEnabled(list->count() > 0);
+    switch (kind) {
+    case 0: case 3: case 4: case 5: case 6:
+        list->hide();
+        break;
+    case 1: case 2: case 7: case 8:
+        list->show();
+        break;
+    default:
+        break;
+    }
+    switch (kind) {
+    case 1: case 2: case 7:
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+        list->setToolTip(g_host->FText(74));
+        break;
+    case 8:
+        list->setContextMenuPolicy(Qt::NoContextMenu);
+        list->setToolTip(QString());
+        break;
+    default:
+        break;
+    }
+}
+
+void runYesAction(std::uint8_t kind)
+{
+    switch (kind) {
+    case 0:
+        runHostCommand([](MessageWindowHost& h) { h.AjouteScore(); });
+        for (int i : {1, 9, 4, 5})
+            Buttons[i].Enabled = true;
+        break;
+    case 1:
+        runHostCommand([](MessageWindowHost& h) { h.ChargeJeu(); });
+        break;
+    case 3:
+        runHostCommand([](MessageWindowHost& h) { h.BtRejoueClick(); });
+        break;
+    case 4:
+        runHostCommand([](MessageWindowHost& h) {
+            h.stopFrameTimer();
+            h.closeMainWindow();
+        });
+        break;
+    case 5:
+        runHostCommand([](MessageWindowHost& h) { h.valideGrilleClic(); });
+        Buttons[4].Visible = false;
+        break;
+    case 6:
+        runHostCommand([](MessageWindowHost& h) { h.hideOptionsPanel(); });
+        GameMenu.Visible = false;
+        Buttons[10].Visible = false;
+        HomeScreen.Visible = true;
+        runHostCommand([](MessageWindowHost& h) { h.setGameState(0); });
+        Buttons[4].Visible = true;
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void setMessageWindowHost(MessageWindowHost* host)
+{
+    g_host = host;
+}
+
+MessageWindowHost* messageWindowHost()
+{
+    return g_host;
+}
+
+void OpenMessageWindow(std::uint8_t kind, const QString& text, const QString& firstCaption,
+                       const QString& secondCaption)
+{
+    setUpListWindow(kind);
+
+    YesButton.Enabled = !firstCaption.isEmpty();
+    if (YesButton.Enabled)
+        YesButton.Caption = firstCaption;
+    NoButton.Visible = !secondCaption.isEmpty();
+    if (NoButton.Visible)
+        NoButton.Caption = secondCaption;
+
+    MessageWindow.Visible = true;
+    BoardInputBlocked = true;
+    MessageWindow.Kind = kind;
+    MessageWindow.Text = text;
+}
+
+void CloseMessageWindow(std::uint8_t kind)
+{
+    if (QListWidget* list = listBox(); list && !list->isHidden())
+        list->hide();
+    MessageWindow.Visible = false;
+    BoardInputBlocked = false;
+
+    if (!MessageWindow.Answer) {
+        ClearMessageList();
+        return;
+    }
+    runYesAction(kind);
+    // An action that opened a new window has filled the list for it.
+    if (kind != 7 && kind != 8 && !MessageWindow.Visible)
+        ClearMessageList();
+}
+
+void ClearMessageList()
+{
+    if (QListWidget* list = listBox())
+        list->clear();
+}
+
+QStringList cutMessageLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    while (text.size() - start > kMessageLineLength) {
+        qsizetype end = start + kMessageLineLength; // one past the line's last character
+        qsizetype space = text.lastIndexOf(QLatin1Char(' '), end - 1);
+        if (space >= start)
+            end = space + 1;
+        lines << text.mid(start, end - start);
+        start = end;
+    }
+    if (start < text.size())
+        lines << text.mid(start);
+    return lines;
+}

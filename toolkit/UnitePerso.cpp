@@ -1,0 +1,167 @@
+#include "UnitePerso.h"
+
+#include "ScreenPainter.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+ImageList ButtonImages;
+ImageList ButtonRolloverImages;
+ImageList ButtonDisabledImages;
+ImageList BoardImages;
+ImageList ScreenImages;
+
+QString TextFontName = QStringLiteral("Courier new");
+
+std::array<TKaloBouton, 18> Buttons;
+
+namespace {
+
+QImage* g_screen = nullptr;
+
+// Runs draw with the frame's shared painter when one is open, else with a
+// painter of its own on the screen. The shared painter's state is restored
+// afterwards so draws cannot leak settings into each other.
+template <typename Draw>
+void paintOnScreen(Draw draw)
+{
+    if (QPainter* shared = ScreenPainter::current()) {
+        shared->save();
+        draw(*shared);
+        shared->restore();
+        return;
+    }
+    if (!g_screen || g_screen->isNull())
+        return;
+    QPainter painter(g_screen);
+    draw(painter);
+}
+
+void prepareFor(QPainter& painter, const ThemeImage& image)
+{
+    if (image.drawMode() == ThemeImage::DrawMode::Blend) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setOpacity(image.masterAlpha() / 255.0);
+    } else {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.setOpacity(1.0);
+    }
+}
+
+// The stored 32-bit value of a pixel, without conversion. Keyed pixels are
+// all 0 in the premultiplied format.
+QRgb rawPixel(const QImage& image, int x, int y)
+{
+    return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
+}
+
+} // namespace
+
+Qt::CursorShape toQtCursor(std::int16_t cursor)
+{
+    return cursor == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor;
+}
+
+void setScreenBitmap(QImage* screen)
+{
+    g_screen = screen;
+}
+
+QImage* screenBitmap()
+{
+    return g_screen;
+}
+
+QColor windowsColor(std::uint32_t colour)
+{
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+int pointsToPixels(int points)
+{
+    return (points * 96 + 36) / 72;
+}
+
+void DrawScreenText(std::int32_t x, std::int32_t y, std::int32_t size, std::uint32_t colour,
+                    const QString& text)
+{
+    const int pixels = pointsToPixels(size - 2);
+    if (pixels <= 0 || text.isEmpty())
+        return;
+    QFont font(TextFontName);
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    paintOnScreen([&](QPainter& painter) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setOpacity(1.0);
+        painter.setFont(font);
+        painter.setPen(windowsColor(colour));
+        painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), text);
+    });
+}
+
+void DrawScreenImage(std::int32_t x, std::int32_t y, ThemeImage* image, std::uint8_t alpha)
+{
+    if (!image)
+        return;
+    image->setMasterAlpha(alpha);
+    if (image->isEmpty())
+        return;
+    paintOnScreen([&](QPainter& painter) {
+        prepareFor(painter, *image);
+        painter.drawImage(QPoint(x, y), image->image());
+    });
+}
+
+void DrawScreenImageScaled(const QRect& dest, const ThemeImage* image)
+{
+    if (!image || image->isEmpty() || dest.isEmpty())
+        return;
+    paintOnScreen([&](QPainter& painter) {
+        prepareFor(painter, *image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.drawImage(dest, image->image());
+    });
+}
+
+bool IsOverButton(std::int32_t x, std::int32_t y, std::int32_t mouseX, std::int32_t mouseY,
+                  std::uint8_t face)
+{
+    const ThemeImage* normal = ButtonImages.item(face);
+    if (!normal || normal->width() < 2 || normal->height() < 2)
+        return false;
+    const QImage& image = normal->image();
+    const std::int64_t dx = std::int64_t(mouseX) - x;
+    const std::int64_t dy = std::int64_t(mouseY) - y;
+    if (dx <= 0 || dx >= image.width() || dy <= 0 || dy >= image.height())
+        return false;
+    return rawPixel(image, int(dx), int(dy)) != rawPixel(image, 1, 1);
+}
+
+std::uint8_t DrawImageButton(bool enabled, bool visible, std::int32_t x, std::int32_t y,
+                             TMouseState& mouse, std::uint8_t face)
+{
+    if (!visible)
+        return 0;
+    const bool over = IsOverButton(x, y, mouse.X, mouse.Y, face);
+    if (!enabled) {
+        DrawScreenImage(x, y, ButtonDisabledImages.item(face), 255);
+        return 0;
+    }
+    DrawScreenImage(x, y, over ? ButtonRolloverImages.item(face) : ButtonImages.item(face), 255);
+    if (!over)
+        return 0;
+
+    mouse.Cursor = crHandPoint;
+    std::uint8_t result = 0;
+    if (mouse.LeftDown)
+        result = 1;
+    if (mouse.RightDown)
+        result = 2;
+    mouse.LeftDown = false;
+    mouse.RightDown = false;
+    if (result != 0)
+        DrawScreenImage(x + 2, y, ButtonRolloverImages.item(face), 255);
+    return result;
+}
