@@ -1,0 +1,229 @@
+#pragma once
+
+#include "LanguageTexts.h"
+#include "MessageWindowHost.h"
+#include "Sounds.h"
+#include "SudokuEngine.h"
+#include "TMouseState.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+
+class ClickableImage;
+class PanelStatusBar;
+class ScreenView;
+class QAction;
+class QComboBox;
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QTimer;
+
+// The main window: the drawn game screen Ecran with the status bar, the
+// options panel and the list window around it. It holds the whole game
+// state: the grids and pencil marks (inherited from the engine), the game
+// state and clock, the number picker, the mouse as the drawn buttons see it
+// and the language lines. Its components keep the names the rest of the game
+// uses. The methods are implemented by concern in MainUnit*.cpp, grouped
+// below by file.
+class TfrmMain : public QWidget, public SudokuEngine, public MessageWindowHost
+{
+    Q_OBJECT
+
+public:
+    // appFolder is the folder that holds the data (graphisme/, sons/,
+    // Textes/, Musique/); empty means the program's own folder.
+    explicit TfrmMain(const QString& appFolder = QString(), QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // ---- MainUnitComponents.cpp: the window and its components ----
+    PanelStatusBar* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QFrame* Panel_Options = nullptr;
+    QLabel* Image1Virtuel = nullptr;
+    QLabel* PanPaused = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* ImageFonddePanel = nullptr;
+    QTimer* Timer2SplashScreen = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QTimer* TimerMessage = nullptr;
+    QPushButton* Button1 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QLineEdit* NomDuJoueur = nullptr;
+    QLabel* Label1 = nullptr;
+    ClickableImage* ImageLecture = nullptr;
+    ClickableImage* ImagePause = nullptr;
+    ClickableImage* ImageArret = nullptr;
+    QListWidget* ListBox = nullptr;
+    QLabel* LabelDefilement = nullptr;
+    QLabel* Label6 = nullptr;
+    ClickableImage* ImageBtImportMP3 = nullptr;
+    QFileDialog* OpenDialog1 = nullptr;
+    ClickableImage* ImageF4D = nullptr;
+    ClickableImage* ImageF4G = nullptr;
+    ClickableImage* ImageF2D = nullptr;
+    ClickableImage* ImageF2G = nullptr;
+    ClickableImage* ImageF1D = nullptr;
+    ClickableImage* ImageF1G = nullptr;
+    QFrame* Panel1 = nullptr;
+    QSlider* TrackBarMP3 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Effacer = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    ScreenView* Ecran = nullptr;
+    QTimer* DXTimer = nullptr;
+
+    // ---- State shared with the rest of the game ----
+    QString FShellFolderName;      // "appdata": root of the saved games and scores
+    QString FAppFolder;            // data folder, ending with a separator
+    bool FGraphicsLoaded = false;  // set by the first theme load; frames draw from then on
+    std::uint8_t GameState = 0;    // 0 home, 1 design, 2 playing, 3 paused, 4 finished
+    double FGameTime = 0.0;        // seconds of play of the current game
+    std::uint8_t FGameType = 0;    // 0 single player, 1 battle, 2 head to head
+    bool FForceSolved = false;     // the next completion check counts the grid as solved
+    TMouseState FMouse;
+    std::uint8_t FErrorFlash = 0;  // frames left of the wrong-digit marking
+
+    // Board geometry: origin and cell size on the screen.
+    std::int32_t FBoardLeft = 298;
+    std::int32_t FBoardTop = 140;
+    std::int32_t FCellWidth = 60;
+    std::int32_t FCellHeight = 60;
+
+    // Number picker.
+    bool FPickerOpen = false;
+    std::int32_t FPickerLeft = 0;   // the opened cell's centre minus 90
+    std::int32_t FPickerTop = 0;
+    std::int32_t FPickerCellX = 0;  // target cell of a placement
+    std::int32_t FPickerCellY = 0;
+    std::int32_t FPickerHover = -2; // -2 none, 1 eraser, 2..10 digits 1..9
+    std::int32_t FHoverX = 0;       // last mouse position used for the item test
+    std::int32_t FHoverY = 0;
+    std::uint8_t FPickerSpin = 0;   // opening spin, used up by the scene
+
+    // ---- MainUnitStartup.cpp: creation, start-up, close and settings ----
+    void FormCreate();
+    void FormShow();
+    void Timer2SplashScreenTimer();
+    void FormClose();
+    void InstallTextFont();
+    void SetInitialButtons();
+    void FillOptionRows();
+    void ReadSettings();
+    void WriteSettings();
+    // Texts of the three option rows as the settings see them.
+    QString themeRowText() const;
+    QString difficultyRowText() const;
+    QString displayRowText() const;
+
+    // ---- MainUnitScene.cpp: the frame loop and the scene ----
+    void DXTimerTimerloop();
+    void DrawScene();
+    void DrawPencilMark(int x, int y, int k);
+    void UpdateStatusBar();
+
+    // ---- MainUnitMenus.cpp: button columns, help button, message window ----
+    void DrawMenus();
+
+    // ---- MainUnitMessages.cpp: texts, sounds, status messages, message-window host ----
+    QString FText(int n) const override;
+    const QStringList& FLangLines() const { return m_texts.FLangLines(); }
+    void JoueSon(const QString& name);
+    Sounds& sounds() { return m_sounds; }
+    void FMessage(const QString& text);
+    void TimerMessageTimer();
+    QListWidget* ListBox1() override { return m_listBox1; }
+    void stopFrameTimer() override;
+    void closeMainWindow() override;
+    void hideOptionsPanel() override;
+    void setGameState(std::uint8_t state) override;
+
+    // ---- MainUnitTheme.cpp ----
+    void ChargeGraphismes(const QString& theme);
+
+    // ---- MainUnitBoardInput.cpp: mouse on Ecran ----
+    void EcranMouseDown(Qt::MouseButton button, int x, int y);
+    void EcranMouseUp(Qt::MouseButton button, int x, int y);
+    void EcranMouseMove(int x, int y);
+    // Called at the end of every frame: a press released before any frame
+    // saw it is given up only now, after one frame could report it.
+    void endFrameForPress();
+
+    // ---- MainUnitGameFlow.cpp: the commands of the drawn buttons ----
+    void Nouvelle_PartieClick();
+    void mnuGenerateClick();
+    void BtRejoueClick() override;
+    void ConceptionClick();
+    void mnuNewClick();
+    void tbPlayClick();
+    void valideGrilleClic() override;
+    void PauseGame();
+    void ResumeGame();
+    void mnuSolveClick();
+    void mnuCheckClick();
+    void mnuHintClick();
+    void MnuQuitClick();
+    void Quitter_JeuClick();
+    void BtOptionsClick();
+    void ResetBoardView();
+    void Timer1Timer();
+    QString ClockText() const;
+
+    // ---- MainUnitSavedGames.cpp: saved games, scores, rules, printing ----
+    void mnuLoadClick();
+    void mnuSaveClick();
+    void ChargeJeu() override;
+    void AjouteScore() override;
+    void ScoresClick();
+    void BtRegleClick();
+    void mnuPrintClick();
+
+signals:
+    // The window has closed (after FormClose); the program block ends the
+    // message loop on it.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // MainUnitComponents.cpp
+    void createComponents();
+    void createOptionsPanel();
+    void createListWindow();
+    void createTimers();
+    void layOutChildren();
+
+    // MainUnitMenus.cpp
+    void drawGameColumn();
+    void drawHomeColumn();
+    void drawMessageWindow();
+    void runButtonCommand(int button, bool homeColumn);
+
+    // The list window of scores, rules and saved games, reached as ListBox1().
+    QListWidget* m_listBox1 = nullptr;
+    LanguageTexts m_texts;
+    Sounds m_sounds;
+    bool m_shown = false;
+    bool m_closed = false;
+    bool m_displaySwitched = false;
+    bool m_settingsRead = false;
+    int m_framesSincePress = 0;
+    bool m_releasePending = false;
+};
+
+extern TfrmMain* frmMain;

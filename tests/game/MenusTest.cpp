@@ -1,0 +1,313 @@
+// The drawn button columns, the help button and the message window: where
+// they stand, which button a press reaches, and how the window's text is laid
+// out.
+#include "GameTestSupport.h"
+
+#include "ButtonColumn.h"
+#include "Fenetres.h"
+#include "UnitePerso.h"
+
+#include <QFrame>
+#include <QTimer>
+
+namespace {
+
+// The middle of a 150 by 38 button face whose top-left corner is (x, y).
+QPoint middleOf(int x, int y)
+{
+    return QPoint(x + 75, y + 19);
+}
+
+class MenusTest : public GameWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        GameWindowTest::SetUp();
+        clearSettings();
+        start();
+    }
+
+    void clickAt(QPoint p, Qt::MouseButton button = Qt::LeftButton)
+    {
+        pressAt(p.x(), p.y(), button);
+        frame();
+    }
+
+    // Enters a generated game from the home screen's new-game button.
+    void startGame()
+    {
+        clickAt(middleOf(kHomeColumnX, kHomeColumnY + kButtonStep));
+        ASSERT_EQ(window().GameState, 2);
+    }
+
+    // Pixels of the text colour inside a rectangle of the screen.
+    int textPixels(const QRect& r)
+    {
+        int count = 0;
+        const QColor text = windowsColor(kTextColour);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = screen().pixelColor(x, y);
+                if (std::abs(c.red() - text.red()) < 40 && std::abs(c.green() - text.green()) < 40
+                    && std::abs(c.blue() - text.blue()) < 40)
+                    ++count;
+            }
+        return count;
+    }
+
+    // Left-most column holding a text pixel inside the rectangle, or -1.
+    int firstTextColumn(const QRect& r)
+    {
+        const QColor text = windowsColor(kTextColour);
+        for (int x = r.left(); x <= r.right(); ++x)
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                const QColor c = screen().pixelColor(x, y);
+                if (std::abs(c.red() - text.red()) < 40 && std::abs(c.green() - text.green()) < 40
+                    && std::abs(c.blue() - text.blue()) < 40)
+                    return x;
+            }
+        return -1;
+    }
+};
+
+} // namespace
+
+TEST_F(MenusTest, HomeColumnButtonsRunTheirCommands)
+{
+    // Quit (6th) asks whether to leave the program.
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    EXPECT_TRUE(MessageWindow.Visible);
+    EXPECT_EQ(MessageWindow.Kind, 4);
+    EXPECT_EQ(MessageWindow.Text, window().FText(34));
+    EXPECT_TRUE(BoardInputBlocked);
+    EXPECT_FALSE(window().FMouse.LeftDown);
+}
+
+TEST_F(MenusTest, NewGameButtonStartsAGeneratedGameWithTheInGameColumn)
+{
+    startGame();
+    EXPECT_FALSE(HomeScreen.Visible);
+    EXPECT_TRUE(GameMenu.Visible);
+    EXPECT_FALSE(Buttons[8].Visible);
+    EXPECT_TRUE(Buttons[10].Visible);  // the first level shows the help button
+    EXPECT_TRUE(window().Timer1->isActive());
+    EXPECT_GT(window().FilledCount(), 0);
+    EXPECT_LT(window().FilledCount(), 81);
+}
+
+TEST_F(MenusTest, APressIsTakenByOneButtonOnlyAndOnlyOnce)
+{
+    startGame();
+    // Solve (1st in the in-game column) takes the press; the frame after
+    // sees none, so the replay button under the same point later does nothing.
+    clickAt(middleOf(kGameColumnX, kGameColumnY + kButtonStep));
+    EXPECT_EQ(window().GameState, 4);
+    EXPECT_FALSE(window().FMouse.LeftDown);
+    Buttons[0].Visible = false;  // replay now stands where solve stood
+    frame();
+    EXPECT_FALSE(MessageWindow.Visible);
+}
+
+TEST_F(MenusTest, HiddenEntriesTakeNoRoomInTheColumn)
+{
+    startGame();
+    Buttons[0].Visible = false;
+    Buttons[1].Visible = false;
+    // Check, third entry, now stands first at y 140.
+    clickAt(middleOf(kGameColumnX, 140));
+    EXPECT_DOUBLE_EQ(window().FGameTime, 20.0);
+    EXPECT_EQ(window().GameState, 2);
+
+    // Hiding print too: check 140, load 180, options 220.
+    Buttons[3].Visible = false;
+    const bool panelShown = !window().Panel_Options->isHidden();
+    clickAt(middleOf(kGameColumnX, 220));
+    EXPECT_NE(!window().Panel_Options->isHidden(), panelShown);
+}
+
+TEST_F(MenusTest, DisabledButtonPassesThePressToALaterButton)
+{
+    // The no button of an open message window overlaps the home screen's
+    // quit button; the home column is drawn first and wins the press.
+    OpenMessageWindow(3, QStringLiteral("Question"), QStringLiteral("Yes"), QStringLiteral("No"));
+    const QPoint overlap(580, 510);
+    clickAt(overlap);
+    EXPECT_TRUE(MessageWindow.Visible);
+    EXPECT_EQ(MessageWindow.Kind, 4);  // the quit question replaced the first one
+
+    // With the home quit button disabled the no button answers.
+    Buttons[9].Enabled = false;
+    clickAt(overlap);
+    EXPECT_FALSE(MessageWindow.Visible);
+    EXPECT_FALSE(MessageWindow.Answer);
+}
+
+TEST_F(MenusTest, RightClickOnAButtonIsConsumedAndDoesNothing)
+{
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep), Qt::RightButton);
+    EXPECT_FALSE(MessageWindow.Visible);
+    EXPECT_FALSE(window().FMouse.RightDown);
+}
+
+TEST_F(MenusTest, PressOverNoButtonStaysPendingUntilReleased)
+{
+    pressAt(20, 20);
+    frame();
+    EXPECT_TRUE(window().FMouse.LeftDown);
+    window().EcranMouseMove(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep).x(),
+                            middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep).y());
+    frame();
+    EXPECT_EQ(MessageWindow.Kind, 4);
+    EXPECT_TRUE(MessageWindow.Visible);
+}
+
+TEST_F(MenusTest, QuitAnsweredYesStopsTheFramesClosesTheWindowAndSavesTheSettings)
+{
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    ASSERT_EQ(MessageWindow.Kind, 4);
+    bool closed = false;
+    QObject::connect(&window(), &TfrmMain::closed, [&closed] { closed = true; });
+    clickAt(middleOf(MessageWindow.X + kYesOffsetX, MessageWindow.Y + kAnswerOffsetY));
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(window().DXTimer->isActive());
+    EXPECT_FALSE(storedSetting(QStringLiteral("Volume")).isNull());
+}
+
+TEST_F(MenusTest, InGameQuitAnsweredYesGoesBackHome)
+{
+    startGame();
+    // Eight visible entries: play/pause is hidden in a generated game.
+    clickAt(middleOf(kGameColumnX, kGameColumnY + 8 * kButtonStep));
+    ASSERT_EQ(MessageWindow.Kind, 6);
+    EXPECT_EQ(MessageWindow.Text, window().FText(1));
+    clickAt(middleOf(MessageWindow.X + kYesOffsetX, MessageWindow.Y + kAnswerOffsetY));
+    EXPECT_EQ(window().GameState, 0);
+    EXPECT_TRUE(HomeScreen.Visible);
+    EXPECT_FALSE(GameMenu.Visible);
+    EXPECT_FALSE(Buttons[10].Visible);
+}
+
+TEST_F(MenusTest, MessageWindowIsCentredWithItsAnswerButtons)
+{
+    showBoardOnly();
+    frame();
+    const QImage without = screen().copy();
+    OpenMessageWindow(4, QStringLiteral("Short"), QStringLiteral("Yes"), QStringLiteral("No"));
+    frame();
+    const ThemeImage* background = ScreenImages.item(4);
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(MessageWindow.X, 512 - background->width() / 2);
+    EXPECT_EQ(MessageWindow.Y, 200);
+    // The window's picture covers its rectangle (away from the buttons and text).
+    const QPoint inside(MessageWindow.X + 10, MessageWindow.Y + 150);
+    EXPECT_EQ(screen().pixel(inside), background->image().pixel(10, 150));
+    EXPECT_NE(screen().pixel(inside), without.pixel(inside));
+
+    // Without a second caption there is neither a no button nor its frame.
+    const QRect noPlace(MessageWindow.X + kNoOffsetX, MessageWindow.Y + kAnswerOffsetY, 150, 38);
+    const QImage withNo = screen().copy(noPlace);
+    OpenMessageWindow(4, QStringLiteral("Short"), QStringLiteral("Yes"), QString());
+    frame();
+    EXPECT_NE(screen().copy(noPlace), withNo);
+    EXPECT_EQ(screen().pixel(noPlace.center()), background->image().pixel(kNoOffsetX + 75, kAnswerOffsetY + 19));
+}
+
+TEST_F(MenusTest, DisabledYesButtonCannotAnswer)
+{
+    OpenMessageWindow(7, QStringLiteral("Scores"), QString(), QString());
+    frame();
+    clickAt(middleOf(MessageWindow.X + kYesOffsetX, MessageWindow.Y + kAnswerOffsetY));
+    EXPECT_TRUE(MessageWindow.Visible);
+}
+
+TEST_F(MenusTest, MessageTextIsCutIntoCentredLinesOfAtMost49Characters)
+{
+    showBoardOnly();
+    const ThemeImage* background = ScreenImages.item(4);
+    ASSERT_NE(background, nullptr);
+    const int x0 = 512 - background->width() / 2;
+    const auto lineBand = [&](int h) {
+        return QRect(x0 + 5, 200 + 20 + 18 * h + 2, background->width() - 10, 14);
+    };
+
+    const QString fortyNine = QString(QLatin1Char('W')).repeated(24) + QLatin1Char(' ')
+                              + QString(QLatin1Char('W')).repeated(24);
+    OpenMessageWindow(4, fortyNine, QStringLiteral("Yes"), QString());
+    frame();
+    EXPECT_GT(textPixels(lineBand(0)), 0);
+    EXPECT_EQ(textPixels(lineBand(1)), 0);
+
+    // 60 characters whose only space is the 30th: two lines of 30.
+    const QString sixty = QString(QLatin1Char('W')).repeated(29) + QLatin1Char(' ')
+                          + QString(QLatin1Char('W')).repeated(30);
+    OpenMessageWindow(4, sixty, QStringLiteral("Yes"), QString());
+    frame();
+    EXPECT_GT(textPixels(lineBand(0)), 0);
+    EXPECT_GT(textPixels(lineBand(1)), 0);
+    EXPECT_EQ(textPixels(lineBand(2)), 0);
+    // Each line starts 9 pixels per character left of the window's middle.
+    const int expectedStart = x0 + background->width() / 2 - (9 * 30) / 2;
+    for (int h : {0, 1}) {
+        const int first = firstTextColumn(lineBand(h));
+        EXPECT_GE(first, expectedStart) << h;
+        EXPECT_LT(first, expectedStart + 12) << h;
+    }
+
+    // A long word with no space is still cut and nothing is lost.
+    const QString word = QString(QLatin1Char('W')).repeated(120);
+    OpenMessageWindow(4, word, QStringLiteral("Yes"), QString());
+    frame();
+    EXPECT_GT(textPixels(lineBand(2)), 0);
+    EXPECT_EQ(textPixels(lineBand(3)), 0);
+}
+
+TEST_F(MenusTest, HelpButtonStandsInTheTopRightWhileTheGameColumnShows)
+{
+    // On the home screen nothing stands there: the press stays pending.
+    const ThemeImage* help = ButtonImages.item(kHelpFace);
+    ASSERT_NE(help, nullptr);
+    const QPoint middle(kHelpX + help->width() / 2, kHelpY + help->height() / 2);
+    clickAt(middle);
+    EXPECT_TRUE(window().FMouse.LeftDown);
+    window().EcranMouseUp(Qt::LeftButton, middle.x(), middle.y());
+
+    startGame();
+    ASSERT_TRUE(Buttons[10].Visible);
+    window().FPickerOpen = true;
+    clickAt(middle);
+    EXPECT_FALSE(window().FMouse.LeftDown);
+    EXPECT_FALSE(window().FPickerOpen);  // the hint closes the picker
+}
+
+TEST_F(MenusTest, QuickClickReleasedBeforeTheNextFrameStillReachesItsButton)
+{
+    const QPoint quit = middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep);
+    pressAt(quit.x(), quit.y());
+    window().EcranMouseUp(Qt::LeftButton, quit.x(), quit.y());
+    frame();
+    EXPECT_EQ(MessageWindow.Kind, 4);
+    EXPECT_TRUE(MessageWindow.Visible);
+    EXPECT_FALSE(window().FMouse.LeftDown);
+}
+
+TEST_F(MenusTest, QuickClickOverNothingIsGivenUpAfterOneFrame)
+{
+    pressAt(20, 20);
+    window().EcranMouseUp(Qt::LeftButton, 20, 20);
+    frame();
+    EXPECT_FALSE(window().FMouse.LeftDown);
+    // Moving onto a button afterwards does not revive it.
+    const QPoint quit = middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep);
+    window().EcranMouseMove(quit.x(), quit.y());
+    frame();
+    EXPECT_FALSE(MessageWindow.Visible);
+}
+
+TEST_F(MenusTest, ReleaseAfterAFrameDropsAPendingPressAtOnce)
+{
+    pressAt(20, 20);
+    frame();
+    window().EcranMouseUp(Qt::LeftButton, 20, 20);
+    EXPECT_FALSE(window().FMouse.LeftDown);
+}
