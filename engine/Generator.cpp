@@ -12,7 +12,9 @@ PatternId pickPatternId(PatternList& list)
         throw std::runtime_error("No more values!");
     const PatternId pattern = list[static_cast<std::size_t>(Random(static_cast<int>(list.size())))];
     // Dropping every colliding entry keeps the others in their order.
-    std::erase_if(list, [pattern](PatternId other) { return PatternIdsCollide(pattern, other); });
+    const auto& sets = PatternCellSets();
+    const PatternCellSet drawn = sets[pattern];
+    std::erase_if(list, [&](PatternId other) { return CellSetsOverlap(drawn, sets[other]); });
     return pattern;
 }
 
@@ -61,10 +63,12 @@ PatternList SudokuEngine::BuildPatternList(std::string& pattern, int band0, int 
 {
     const PatternId first = PatternIdOf(band0, band1, band2, stack0, stack1, stack2);
     pattern = PatternText(first);
+    const auto& sets = PatternCellSets();
+    const PatternCellSet firstCells = sets[first];
     PatternList list;
     list.reserve(17972);
     for (int id = 0; id < kPatternCount; ++id)
-        if (!PatternIdsCollide(first, static_cast<PatternId>(id)))
+        if (!CellSetsOverlap(firstCells, sets[id]))
             list.push_back(static_cast<PatternId>(id));
     return list;
 }

@@ -2,35 +2,6 @@
 
 namespace {
 
-struct PatternTable
-{
-    // Cells of every pattern as an 81-bit set (bit x * 9 + y), split in two words.
-    std::array<std::uint64_t, kPatternCount> low{};
-    std::array<std::uint32_t, kPatternCount> high{};
-
-    PatternTable()
-    {
-        for (int id = 0; id < kPatternCount; ++id) {
-            std::uint64_t lo = 0;
-            std::uint32_t hi = 0;
-            for (std::uint8_t cell : PatternCells(static_cast<PatternId>(id))) {
-                if (cell < 64)
-                    lo |= std::uint64_t{1} << cell;
-                else
-                    hi |= std::uint32_t{1} << (cell - 64);
-            }
-            low[id] = lo;
-            high[id] = hi;
-        }
-    }
-};
-
-const PatternTable& table()
-{
-    static const PatternTable t;
-    return t;
-}
-
 // The six permutation indexes of a pattern: bands 0..2, then stacks 0..2.
 std::array<int, 6> indexesOf(PatternId id)
 {
@@ -77,8 +48,24 @@ std::array<std::uint8_t, 9> PatternCells(PatternId id)
     return cells;
 }
 
+const std::array<PatternCellSet, kPatternCount>& PatternCellSets()
+{
+    static const auto sets = [] {
+        std::array<PatternCellSet, kPatternCount> all{};
+        for (int id = 0; id < kPatternCount; ++id)
+            for (std::uint8_t cell : PatternCells(static_cast<PatternId>(id))) {
+                if (cell < 64)
+                    all[id].low |= std::uint64_t{1} << cell;
+                else
+                    all[id].high |= std::uint32_t{1} << (cell - 64);
+            }
+        return all;
+    }();
+    return sets;
+}
+
 bool PatternIdsCollide(PatternId p, PatternId q)
 {
-    const auto& t = table();
-    return (t.low[p] & t.low[q]) != 0 || (t.high[p] & t.high[q]) != 0;
+    const auto& sets = PatternCellSets();
+    return CellSetsOverlap(sets[p], sets[q]);
 }

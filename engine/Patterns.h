@@ -28,6 +28,21 @@ std::string PatternText(PatternId id);
 // The nine cell indexes (x * 9 + y) of a pattern, box 0 to 8.
 std::array<std::uint8_t, 9> PatternCells(PatternId id);
 
+// The cells of a pattern as an 81-bit set (bit x * 9 + y), split in two words.
+struct PatternCellSet
+{
+    std::uint64_t low = 0;
+    std::uint32_t high = 0;
+};
+
+// The cell sets of all patterns, indexed by id.
+const std::array<PatternCellSet, kPatternCount>& PatternCellSets();
+
+inline bool CellSetsOverlap(const PatternCellSet& a, const PatternCellSet& b)
+{
+    return ((a.low & b.low) | (a.high & b.high)) != 0;
+}
+
 // True when the two patterns put their digit into the same cell of some box.
 bool PatternIdsCollide(PatternId p, PatternId q);
 

@@ -83,36 +83,41 @@ void SudokuEngine::BuildCombinationLists()
     FCombinations5.Clear();
     FCombinations6.Clear();
     // Every ordered choice of positions adds its subset; the lists keep each
-    // subset once, in ascending order.
-    auto subsetText = [](unsigned chosen) {
+    // subset once, in ascending order. A subset already added is skipped
+    // before its text is made.
+    std::array<bool, 512> added{};
+    auto add = [&added](CombinationList& list, unsigned chosen) {
+        if (added[chosen])
+            return;
+        added[chosen] = true;
         std::string text;
         for (int p = 0; p < 9; ++p)
             if ((chosen >> p) & 1U)
                 text += static_cast<char>('0' + p);
-        return text;
+        list.Add(text);
     };
     for (int p = 0; p < 9; ++p)
         for (int q = 0; q < 9; ++q) {
             if (q == p)
                 continue;
             for (int r = 0; r < 9; ++r) {
-                const unsigned three = (1U << p) | (1U << q) | (1U << r);
                 if (r == p || r == q)
                     continue;
-                FCombinations3.Add(subsetText(three));
+                const unsigned three = (1U << p) | (1U << q) | (1U << r);
+                add(FCombinations3, three);
                 for (int s = 0; s < 9; ++s) {
                     if ((three >> s) & 1U)
                         continue;
                     const unsigned four = three | (1U << s);
-                    FCombinations4.Add(subsetText(four));
+                    add(FCombinations4, four);
                     for (int t = 0; t < 9; ++t) {
                         if ((four >> t) & 1U)
                             continue;
                         const unsigned five = four | (1U << t);
-                        FCombinations5.Add(subsetText(five));
+                        add(FCombinations5, five);
                         for (int u = 0; u < 9; ++u)
                             if (!((five >> u) & 1U))
-                                FCombinations6.Add(subsetText(five | (1U << u)));
+                                add(FCombinations6, five | (1U << u));
                     }
                 }
             }
