@@ -6,10 +6,13 @@
 #include "SudokuEngine.h"
 #include "TMouseState.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class ClickableImage;
 class PanelStatusBar;
@@ -160,6 +163,10 @@ public:
     // Called at the end of every frame: a press released before any frame
     // saw it is given up only now, after one frame could report it.
     void endFrameForPress();
+    // Puts the picker item found under the mouse into the picker's cell.
+    void PlacePionDansGrille();
+    // The piece of the item under the mouse: -1 the eraser, 0..8 the digits.
+    int SelectedPiece() const;
 
     // ---- MainUnitGameFlow.cpp: the commands of the drawn buttons ----
     void Nouvelle_PartieClick();
@@ -172,23 +179,82 @@ public:
     void PauseGame();
     void ResumeGame();
     void mnuSolveClick();
-    void mnuCheckClick();
-    void mnuHintClick();
+    // Ends the game when the grid equals the solution (or the developer
+    // shortcut armed it) or an opponent finished.
+    void CheckCompletion();
+    // The result of a finished battle from the scores list's rows (name,
+    // score; highest first).
+    static QString BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime);
     void MnuQuitClick();
     void Quitter_JeuClick();
     void BtOptionsClick();
     void ResetBoardView();
     void Timer1Timer();
     QString ClockText() const;
+    // Key released anywhere in the window (a virtual-key code: '1' is 49).
+    void FormKeyUp(int key);
+    // Commands that no control runs.
+    void mnuResetClick();
+    void mnutestClick();
+    void mnuMultiplayerClick();
+    // A new puzzle at the level named by the difficulty row, under the hourglass.
+    using SudokuEngine::GeneratePuzzle;
+    void GeneratePuzzle();
+    // Answers the yes/no question of mnuMultiplayerClick; empty: a warning box.
+    std::function<bool(const QString& question)> AskYesNo;
 
-    // ---- MainUnitSavedGames.cpp: saved games, scores, rules, printing ----
+    // ---- MainUnitCheckHint.cpp: the helps paid for on the clock ----
+    void mnuCheckClick();
+    void mnuHintClick();
+
+    // ---- MainUnitOptions.cpp: the option rows and the key preview ----
+    // Binds the arrow images and the key preview; called once at creation.
+    void connectOptionsPanel();
+    // Steps the row's text through its items: direction 0 previous, 1 next.
+    void ChangeCombocontent(QComboBox* row, int direction);
+    void ImageF1GClick(QObject* sender);
+    void ImageF1DClick(QObject* sender);
+    void ImageF2GClick(QObject* sender);
+    void ImageF2DClick(QObject* sender);
+    void ImageF4GClick(QObject* sender);
+    void ImageF4DClick(QObject* sender);
+    void ComboBox1Change(QObject* sender);
+    void ComboBox4Change(QObject* sender);
+
+    // ---- MainUnitSavedGames.cpp: saved games, the list window, printing ----
     void mnuLoadClick();
     void mnuSaveClick();
     void ChargeJeu() override;
+    void ShowLoadedDifficulty(std::uint8_t level);
+    void mnuPrintClick();
+    // dataRoot/<FText(0)>/Parties, dataRoot being the user's data folder.
+    QString gamesFolder() const;
+    // Empties ListBox1 and fills it with the lines in the order given; the
+    // widget itself never sorts (its order would be case-sensitive).
+    void fillListWindow(const QStringList& lines);
+    // Row of the entry selected in ListBox1, -1 when none is.
+    int selectedListRow() const;
+    // The list window's sort mode, carried from one list to the next: the
+    // scores switch it on, the rules off, the load chooser keeps it.
+    bool FListSorted = true;
+    // Grid number of the game in play, kept in saved games (0 for generated
+    // and designed games).
+    std::int32_t GridNumber = 0;
+
+    // ---- MainUnitScores.cpp: scores, rules and list deletions ----
     void AjouteScore() override;
     void ScoresClick();
     void BtRegleClick();
-    void mnuPrintClick();
+    // The list's pop-up item: deletes the selected score (window kind 7) or
+    // saved game (kind 1).
+    void EffacerClick();
+    // Removes the line of ListBox1's row `entry` from the score file
+    // ("scores") or the saved-game index ("charge", the game's file going
+    // with it). False with no entry, another word, or a file error (shown
+    // in a message box); the entry should then stay listed.
+    bool EnleveLigne(const QString& fileWord, int entry);
+    // dataRoot/<FText(0)>/Scores/Scores.frd.
+    QString scoreFile() const;
 
 signals:
     // The window has closed (after FormClose); the program block ends the
@@ -207,6 +273,9 @@ private:
     void createListWindow();
     void createTimers();
     void layOutChildren();
+
+    // MainUnitBoardInput.cpp: a press that reaches the board.
+    void pressOnBoard(Qt::MouseButton button, int x, int y);
 
     // MainUnitMenus.cpp
     void drawGameColumn();

@@ -1,8 +1,35 @@
 // The mouse on the screen: the press flags and position that the drawn
-// buttons read. The board's own handling (the number picker) builds on these.
+// buttons read, and the board's own handling on top of them: the circular
+// number picker that opens around a cell, placing and erasing digits with
+// the left button and toggling pencil marks with the others.
 #include "MainUnit.h"
 
 #include "Fenetres.h"
+#include "MessageBox.h"
+#include "MultiPlayerSetupUnit.h"
+
+#include <QLabel>
+
+#include <exception>
+
+namespace {
+
+// The board rectangle shrunk by this margin is where a press opens the
+// picker and the hand cursor shows: the outer frame of the grid picture.
+constexpr int kInnerMargin = 4;
+// Around the board, where the mouse may wander while the picker is open;
+// wider to the left and top, where the picker of an edge cell reaches
+// further out.
+constexpr int kNearMarginBefore = 35;
+constexpr int kNearMarginAfter = 20;
+// The picker's reference corner lies this far up and left of the cell's centre.
+constexpr int kPickerReach = 90;
+constexpr std::uint8_t kPickerOpeningSpin = 36;
+
+constexpr int kNoItem = -2;
+constexpr int kEraserItem = 1;
+
+} // namespace
 
 void TfrmMain::EcranMouseDown(Qt::MouseButton button, int x, int y)
 {
@@ -18,6 +45,56 @@ void TfrmMain::EcranMouseDown(Qt::MouseButton button, int x, int y)
         FMouse.RightDown = true;
     m_framesSincePress = 0;
     m_releasePending = false;
+
+    if (BoardInputBlocked || GameState == 0 || GameState == 4)
+        return;
+    // The press comes from the widget's event loop, which must not see an
+    // exception: a failing multiplayer hook is reported and the board keeps
+    // what was already written.
+    try {
+        pressOnBoard(button, x, y);
+    } catch (const std::exception& e) {
+        ShowMessage(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TfrmMain::pressOnBoard(Qt::MouseButton button, int x, int y)
+{
+    const QRect board = Image1Virtuel->geometry();
+    const int cx = (x - FBoardLeft) / FCellWidth;
+    const int cy = (y - FBoardTop) / FCellHeight;
+
+    if (!FPickerOpen) {
+        const bool inner = x >= board.left() + kInnerMargin && x <= board.left() + board.width() - kInnerMargin
+                           && y >= board.top() + kInnerMargin && y <= board.top() + board.height() - kInnerMargin;
+        if (!inner || cx < 0 || cx > 8 || cy < 0 || cy > 8)
+            return;
+        if (FGivens[cx * 9 + cy] != kEmptyCell)
+            return;
+        FPickerLeft = FBoardLeft + cx * FCellWidth + FCellWidth / 2 - kPickerReach;
+        FPickerTop = FBoardTop + cy * FCellHeight + FCellHeight / 2 - kPickerReach;
+        FPickerOpen = true;
+        FPickerCellX = cx;
+        FPickerCellY = cy;
+        FPickerHover = kNoItem;
+        JoueSon(QStringLiteral("7"));
+        FPickerSpin = kPickerOpeningSpin;
+        return;
+    }
+
+    // Every press closes the picker; only one on an item found under the
+    // mouse by the last frame does anything more.
+    FPickerOpen = false;
+    if (FPickerHover == kNoItem)
+        return;
+    std::uint8_t* marks = &FMarks[FPickerCellX * 81 + FPickerCellY * 9];
+    if (button == Qt::LeftButton) {
+        PlacePionDansGrille();
+        for (int k = 0; k < 9; ++k)
+            marks[k] = 0;
+    } else if (FPickerHover > kEraserItem && FPickerHover <= 10) {
+        marks[FPickerHover - 2] = marks[FPickerHover - 2] ? 0 : 1;
+    }
 }
 
 void TfrmMain::EcranMouseUp(Qt::MouseButton button, int x, int y)
@@ -55,4 +132,74 @@ void TfrmMain::EcranMouseMove(int x, int y)
         return;
     FHoverX = x;
     FHoverY = y;
+
+    const QRect board = Image1Virtuel->geometry();
+    const int left = board.left();
+    const int top = board.top();
+    const int right = left + board.width();
+    const int bottom = top + board.height();
+
+    if (FPickerOpen && FPickerHover == kNoItem) {
+        const bool nearBoard = x > left - kNearMarginBefore && x < right + kNearMarginAfter
+                          && y > top - kNearMarginBefore && y < bottom + kNearMarginAfter;
+        if (!nearBoard)
+            FPickerOpen = false;
+    }
+
+    if (GameState == 2 && x > left + kInnerMargin && x < right - kInnerMargin && y > top + kInnerMargin
+        && y < bottom - kInnerMargin) {
+        const int cx = (x - FBoardLeft) / FCellWidth;
+        const int cy = (y - FBoardTop) / FCellHeight;
+        if (cx >= 0 && cx <= 8 && cy >= 0 && cy <= 8 && FCurrent[cx * 9 + cy] == kEmptyCell)
+            FMouse.Cursor = crHandPoint;
+    }
+}
+
+int TfrmMain::SelectedPiece() const
+{
+    return FPickerHover - 2;
+}
+
+void TfrmMain::PlacePionDansGrille()
+{
+    const int i = FPickerCellX * 9 + FPickerCellY;
+    const int piece = SelectedPiece();
+    // The eraser (-1) writes the empty value.
+    const auto value = static_cast<std::uint8_t>(piece < 0 ? kEmptyCell : piece);
+
+    if (GameState == 1) {
+        FCurrent[i] = value;
+        return;
+    }
+    if (GameState != 2)
+        return;
+
+    if (FGivens[i] != kEmptyCell) {
+        JoueSon(QStringLiteral("Impossible"));
+        return;
+    }
+    // In a battle a cell that holds its right digit is scored and settled.
+    if (FGameType == 1 && FCurrent[i] == FSolution[i]) {
+        JoueSon(QStringLiteral("Impossible"));
+        return;
+    }
+
+    const bool wasEmpty = FCurrent[i] == kEmptyCell;
+    if (wasEmpty && piece >= 0)
+        JoueSon(QStringLiteral("Loud"));
+    else if (!wasEmpty && piece < 0)
+        JoueSon(QStringLiteral("erase"));
+    FCurrent[i] = value;
+
+    if (FGameType != 0 && frmMultiplayerSetup) {
+        if (FGameType == 1) {
+            if (FCurrent[i] == FSolution[i])
+                frmMultiplayerSetup->IncMyScore();
+            else if (FCurrent[i] != kEmptyCell)
+                frmMultiplayerSetup->DecMyScore();
+        }
+        frmMultiplayerSetup->SendPiecePlaced(FPickerCellX, FPickerCellY, static_cast<std::int8_t>(FCurrent[i]));
+    }
+
+    CheckCompletion();
 }

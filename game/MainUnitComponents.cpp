@@ -100,6 +100,7 @@ TfrmMain::TfrmMain(const QString& appFolder, QWidget* parent)
         FAppFolder += QLatin1Char('/');
 
     createComponents();
+    connectOptionsPanel();
     setScreenBitmap(&Ecran->Bitmap());
     setMessageWindowHost(this);
     SetDebugSink([](const std::string& note) {
@@ -331,7 +332,8 @@ void TfrmMain::createListWindow()
     m_listBox1 = new QListWidget(this);
     m_listBox1->setObjectName(QStringLiteral("ListBox1"));
     m_listBox1->setGeometry(270, 256, 484, 193);
-    m_listBox1->setSortingEnabled(true);
+    // Never sorted by the widget: the game orders the lines itself (FListSorted).
+    m_listBox1->setSortingEnabled(false);
     QFont listFont(QStringLiteral("Arial Black"));
     listFont.setItalic(true);
     listFont.setPixelSize(11);
@@ -350,6 +352,7 @@ void TfrmMain::createListWindow()
     // The list's pop-up: the message windows switch it on and off.
     m_listBox1->addAction(Effacer);
     m_listBox1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(Effacer, &QAction::triggered, this, &TfrmMain::EffacerClick);
 }
 
 void TfrmMain::createTimers()

@@ -1,19 +1,26 @@
-// The commands of the drawn buttons that start, pause, end and leave a game.
-// The game clock and the button flags of each state are set here; the board
-// input and the completion of a game build on them.
+// The life of one game: the commands that start, pause, finish and leave a
+// game, the completion check after every placement, the game clock and the
+// button flags of each state.
 #include "MainUnit.h"
 
 #include "Fenetres.h"
+#include "MessageBox.h"
+#include "MultiPlayerSetupUnit.h"
 #include "PanelStatusBar.h"
 #include "UnitePerso.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -30,6 +37,45 @@ void showButtons(std::initializer_list<int> buttons, bool visible)
         Buttons[i].Visible = visible;
 }
 
+// The hourglass over every window for the life of the object, also when the
+// work under it throws.
+class WaitCursor
+{
+public:
+    WaitCursor()
+        : m_set(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
+    {
+        if (m_set)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~WaitCursor()
+    {
+        if (m_set)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool m_set;
+};
+
+void stopMultiplayer()
+{
+    if (frmMultiplayerSetup)
+        frmMultiplayerSetup->StopMultiplayer();
+}
+
+bool othersCompleted()
+{
+    return frmMultiplayerSetup && frmMultiplayerSetup->CheckOthersCompleted();
+}
+
+// The developer's name that arms the shortcut of FormKeyUp.
+const QString kDeveloperName = QStringLiteral("Térovine");
+// The key of the digit 1 on the main keyboard.
+constexpr int kDigitOneKey = 49;
+
 } // namespace
 
 void TfrmMain::Nouvelle_PartieClick()
@@ -43,13 +89,10 @@ void TfrmMain::Nouvelle_PartieClick()
 
 void TfrmMain::mnuGenerateClick()
 {
+    stopMultiplayer();
     GameState = 2;
     FGameType = 0;
-    std::array<std::string, 5> levelNames;
-    for (int i = 0; i < 5; ++i)
-        levelNames[i] = FText(23 + i).toStdString();
-    ClearGrid();
-    GeneratePuzzle(LevelFromDifficultyText(ComboBox2->currentText().toStdString(), levelNames));
+    GeneratePuzzle();
     FGameTime = 0.0;
     Timer1->start();
     enableButtons({0, 2, 3, 4, 7, 12}, true);
@@ -57,6 +100,16 @@ void TfrmMain::mnuGenerateClick()
     FPickerOpen = false;
     Buttons[10].Visible = ComboBox2->currentText() == FText(23);
     PanPaused->hide();
+}
+
+void TfrmMain::GeneratePuzzle()
+{
+    // Runs on the window's thread: the window waits under the hourglass.
+    const WaitCursor hourglass;
+    std::array<std::string, 5> levelNames;
+    for (int i = 0; i < 5; ++i)
+        levelNames[i] = FText(23 + i).toStdString();
+    SudokuEngine::GeneratePuzzle(LevelFromDifficultyText(ComboBox2->currentText().toStdString(), levelNames));
 }
 
 void TfrmMain::BtRejoueClick()
@@ -75,6 +128,7 @@ void TfrmMain::ConceptionClick()
 
 void TfrmMain::mnuNewClick()
 {
+    stopMultiplayer();
     ClearGrid();
     GameState = 1;
     enableButtons({0, 2}, false);
@@ -82,6 +136,7 @@ void TfrmMain::mnuNewClick()
     enableButtons({3, 12}, true);
     PanPaused->hide();
     Timer1->stop();
+    // Every digit typed from here on is a player digit.
     StoreGivens();
 }
 
@@ -98,8 +153,10 @@ void TfrmMain::tbPlayClick()
     case 1: {
         std::uint8_t level = 0;
         if (GradeAndSolve(5, level)) {
-            OpenMessageWindow(5, FText(21) + QLatin1Char(' ') + FText(22) + QLatin1Char(' ') + FText(23 + level)
-                                     + QLatin1Char('.'),
+            // The solution found stays in FSolution for the game to come.
+            OpenMessageWindow(5,
+                              FText(21) + QLatin1Char(' ') + FText(22) + QLatin1Char(' ') + FText(23 + level)
+                                  + QLatin1Char('.'),
                               FText(1), QString());
         } else {
             FMessage(FText(20));
@@ -148,19 +205,55 @@ void TfrmMain::mnuSolveClick()
     GameState = 4;
 }
 
-void TfrmMain::mnuCheckClick()
+void TfrmMain::CheckCompletion()
 {
-    FGameTime += 20.0;
-    FErrorFlash = 15;
-    FMessage(FText(62));
-    DrawScene();
+    const bool solved = FForceSolved || std::equal(std::begin(FCurrent), std::end(FCurrent), std::begin(FSolution));
+    // Asked every time: it reports each opponent's finish once.
+    const bool othersDone = othersCompleted();
+    if (!solved && !othersDone)
+        return;
+
+    stopMultiplayer();
+    enableButtons({0, 1, 2, 3, 4, 5, 7, 9}, false);
+    Timer1->stop();
+    GameState = 4;
+
+    if (solved && (FGameType == 0 || FGameType == 2)) {
+        JoueSon(QStringLiteral("applause"));
+        OpenMessageWindow(0, FText(31) + QStringLiteral(". ") + FText(32) + QLatin1Char(' ') + ClockText()
+                                 + QLatin1Char(' '),
+                          FText(1), QString());
+    } else if (solved && FGameType == 1) {
+        const QList<QPair<QString, int>> rows =
+            frmMultiplayerSetup ? frmMultiplayerSetup->scoreRows() : QList<QPair<QString, int>>();
+        ShowMessage(BattleResultText(rows, FGameTime));
+    }
+    UpdateStatusBar();
 }
 
-void TfrmMain::mnuHintClick()
+QString TfrmMain::BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime)
 {
-    // Revealing a digit comes with the check-and-hint feature; for now the
-    // help button only closes the picker.
-    FPickerOpen = false;
+    const QString lasted = QStringLiteral("The game lasted ") + QString::number(static_cast<qint64>(gameTime))
+                           + QStringLiteral(" seconds");
+    if (rows.isEmpty())
+        return QStringLiteral("The game is complete.\r\n") + lasted;
+
+    const int best = rows.first().second;
+    QStringList winners;
+    for (const auto& row : rows) {
+        if (row.second != best)
+            break;
+        winners << row.first;
+    }
+    const QString score = QString::number(best);
+    if (winners.size() == 1)
+        return QStringLiteral("The game is complete. ") + winners.first() + QStringLiteral(" wins with ") + score
+               + QStringLiteral(" points\r\n") + lasted;
+    QString text = QStringLiteral("The game is a draw. ") + QString::number(winners.size())
+                   + QStringLiteral(" players scored ") + score + QStringLiteral(" points\r\n");
+    for (const QString& name : winners)
+        text += name + QStringLiteral("\r\n");
+    return text + lasted;
 }
 
 void TfrmMain::MnuQuitClick()
@@ -202,4 +295,53 @@ void TfrmMain::Timer1Timer()
         return;
     FGameTime += Timer1->interval() / 1000.0;
     StatusBar1->setPanelText(1, FText(59) + QLatin1Char(' ') + ClockText());
+}
+
+void TfrmMain::FormKeyUp(int key)
+{
+    // Compared as typed: letter case and the accent count.
+    if (key == kDigitOneKey && NomDuJoueur->text() == kDeveloperName)
+        FForceSolved = true;
+}
+
+void TfrmMain::mnuResetClick()
+{
+    RestoreGivens();
+    Timer1->start();
+    PanPaused->hide();
+}
+
+void TfrmMain::mnutestClick()
+{
+    // A fixed grid of 19 digits for trying the solver: (column, row, digit shown).
+    static constexpr int kTestDigits[19][3] = {
+        {1, 0, 2}, {3, 1, 6}, {8, 1, 3}, {1, 2, 7}, {2, 2, 4}, {4, 2, 8}, {5, 3, 3},
+        {8, 3, 2}, {1, 4, 8}, {4, 4, 4}, {7, 4, 1}, {0, 5, 6}, {3, 5, 5}, {4, 6, 1},
+        {6, 6, 7}, {7, 6, 8}, {0, 7, 5}, {5, 7, 9}, {7, 8, 4}};
+    ClearGrid();
+    for (const auto& d : kTestDigits)
+        FCurrent[d[0] * 9 + d[1]] = static_cast<std::uint8_t>(d[2] - 1);
+}
+
+void TfrmMain::mnuMultiplayerClick()
+{
+    if (GameState == 2 && FGameType != 0) {
+        const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
+                                                "Do you wish to terminate the current game?");
+        bool yes = false;
+        if (AskYesNo) {
+            yes = AskYesNo(question);
+        } else {
+            yes = QMessageBox::warning(this, QCoreApplication::applicationName(), question,
+                                       QMessageBox::Yes | QMessageBox::No)
+                  == QMessageBox::Yes;
+        }
+        if (!yes)
+            return;
+    }
+    GameState = 2;
+    FGameTime = 0.0;
+    Timer1->start();
+    enableButtons({0, 2, 3, 12}, false);
+    PanPaused->hide();
 }

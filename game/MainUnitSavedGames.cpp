@@ -1,31 +1,129 @@
-// Saved games, scores, rules and printing. The drawn buttons and the message
-// windows already call these; they do nothing until those features exist.
+// Saving the game in play, the load chooser and loading a saved game, and the
+// list window they share with the scores and the rules. The file formats and
+// file operations are storage's; these methods only tie them to the window.
+// A file that cannot be read or written is reported in a message box and
+// leaves the game in play as it was.
 #include "MainUnit.h"
 
-void TfrmMain::mnuLoadClick()
+#include "Fenetres.h"
+#include "MessageBox.h"
+#include "ShellFolders.h"
+#include "SudokuStorage.h"
+#include "UnitePerso.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
+
+#include <initializer_list>
+
+QString TfrmMain::gamesFolder() const
 {
+    return gamesFolderPath(GetShellFolder(FShellFolderName), FText(0));
+}
+
+void TfrmMain::fillListWindow(const QStringList& lines)
+{
+    QListWidget* list = ListBox1();
+    list->setSortingEnabled(false);
+    list->clear();
+    list->addItems(lines);
+}
+
+int TfrmMain::selectedListRow() const
+{
+    const QListWidget* list = m_listBox1;
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
 void TfrmMain::mnuSaveClick()
 {
+    FPickerOpen = false;
+    const QString line =
+        buildIndexLine(FText(72), QDateTime::currentDateTime(), FText(23 + GameLevel), NomDuJoueur->text());
+
+    SavedGameRecord record;
+    captureEngineGrids(*this, record);
+    record.playerName = NomDuJoueur->text();
+    record.gridNumber = GridNumber;
+    record.gameTime = FGameTime;
+
+    QString error;
+    if (!saveGame(gamesFolder(), line, record, &error)) {
+        ShowMessage(error);
+        return;
+    }
+    FMessage(FText(50));
+}
+
+void TfrmMain::mnuLoadClick()
+{
+    FPickerOpen = false;
+    ListBox1()->clear();
+    QString error;
+    const std::optional<QStringList> entries = savedGameChooserEntries(gamesFolder(), FListSorted, &error);
+    if (!entries) {
+        ShowMessage(error);
+        return;
+    }
+    fillListWindow(*entries);
+    OpenMessageWindow(1, FText(71), QStringLiteral("Ok"), QStringLiteral("Annuler"));
 }
 
 void TfrmMain::ChargeJeu()
 {
+    const QString folder = gamesFolder();
+    if (!QFileInfo::exists(saveIndexPath(folder)))
+        return;
+    const int row = selectedListRow();
+    if (row < 0)
+        return;
+
+    // Everything is read and checked before the game in play changes.
+    QString error;
+    const std::optional<SavedGameRecord> record = loadSavedGame(folder, ListBox1()->item(row)->text(), &error);
+    if (!record) {
+        ShowMessage(error);
+        return;
+    }
+
+    ResetBoardView();
+    restoreEngineGrids(*record, *this);
+    GridNumber = record->gridNumber;
+    FGameTime = record->gameTime;
+    NomDuJoueur->setText(record->playerName);
+    ShowLoadedDifficulty(GameLevel);
+
+    if (HomeScreen.Visible) {
+        HomeScreen.Visible = false;
+        Buttons[8].Visible = false;
+        GameMenu.Visible = true;
+    }
+    for (int i : {2, 7, 1, 4})
+        Buttons[i].Visible = true;
+    Buttons[10].Visible = ComboBox2->currentText() == FText(23);
+    for (int i : {0, 2, 12, 3, 7})
+        Buttons[i].Enabled = true;
+    PanPaused->hide();
+
+    GameState = 2;
+    FGameType = 0;
+    Timer1->start();
 }
 
-void TfrmMain::AjouteScore()
+void TfrmMain::ShowLoadedDifficulty(std::uint8_t level)
 {
+    const QString name = FText(23 + level);
+    ComboBox2->setEditText(name);
+    Edit1->setText(name);
 }
 
-void TfrmMain::ScoresClick()
-{
-}
-
-void TfrmMain::BtRegleClick()
-{
-}
-
+// Printing the grid is not built yet; the print button does nothing.
 void TfrmMain::mnuPrintClick()
 {
 }

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <cfenv>
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
@@ -41,14 +40,18 @@ constexpr int kPickerItems = 10;
 constexpr int kPickerDiscOffset = 5;
 constexpr int kPencilMarkSize = 20;
 
-// Nearest integer, halves to even.
+// Nearest integer, halves to even (the default rounding mode).
 int roundHalfEven(long double value)
 {
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const long double rounded = std::nearbyint(value);
-    std::fesetround(previous);
-    return static_cast<int>(rounded);
+    return static_cast<int>(std::lrint(value));
+}
+
+// Sets a field's text only when it changes: a line edit given the same text
+// still repaints and loses its cursor.
+void setTextIfChanged(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
 }
 
 } // namespace
@@ -56,8 +59,8 @@ int roundHalfEven(long double value)
 void TfrmMain::DXTimerTimerloop()
 {
     // The options panel's read-only mirrors of the chosen difficulty and theme.
-    Edit1->setText(ComboBox2->currentText());
-    Edit2->setText(ComboBox1->currentText());
+    setTextIfChanged(Edit1, ComboBox2->currentText());
+    setTextIfChanged(Edit2, ComboBox1->currentText());
 
     Ecran->BeginUpdate();
     if (FGraphicsLoaded) {
@@ -141,7 +144,9 @@ void TfrmMain::DrawScene()
 
     UpdateStatusBar();
     DrawMenus();
-    Ecran->setCursor(toQtCursor(FMouse.Cursor));
+    const Qt::CursorShape cursor = toQtCursor(FMouse.Cursor);
+    if (Ecran->cursor().shape() != cursor)
+        Ecran->setCursor(cursor);
 }
 
 void TfrmMain::DrawPencilMark(int x, int y, int k)

@@ -10,15 +10,6 @@ ScreenView::ScreenView(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool ScreenView::loadBitmap(const QImage& picture)
-{
-    if (picture.isNull())
-        return false;
-    m_bitmap = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    Changed();
-    return true;
-}
-
 void ScreenView::BeginUpdate()
 {
     ++m_updateDepth;
@@ -26,7 +17,7 @@ void ScreenView::BeginUpdate()
 
 void ScreenView::Changed()
 {
-    m_changed = true;
+    // The whole bitmap is shown again at every repaint: nothing to record.
 }
 
 void ScreenView::EndUpdate()
@@ -37,19 +28,18 @@ void ScreenView::EndUpdate()
 
 void ScreenView::Invalidate()
 {
-    if (m_updateDepth > 0)
-        return;
-    m_changed = false;
-    ++m_repaintRequests;
-    update();
+    if (m_updateDepth == 0)
+        update();
 }
 
 void ScreenView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    if (!m_bitmap.isNull())
-        painter.drawImage(0, 0, m_bitmap);
+    const QRegion outside = QRegion(rect()) - QRegion(m_bitmap.rect());
+    for (const QRect& r : outside)
+        painter.fillRect(r, Qt::black);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, m_bitmap);
 }
 
 void ScreenView::mousePressEvent(QMouseEvent* event)

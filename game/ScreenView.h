@@ -16,17 +16,12 @@ public:
 
     QImage& Bitmap() { return m_bitmap; }
     const QImage& Bitmap() const { return m_bitmap; }
-    // Replaces the bitmap by the picture, which gives it its size, converted to
-    // the premultiplied 32-bit format the drawing uses. A null picture keeps
-    // the bitmap as it is and returns false.
-    bool loadBitmap(const QImage& picture);
 
     void BeginUpdate();
     void Changed();
     void EndUpdate();
+    // Asks for one repaint, unless an update is still open.
     void Invalidate();
-    bool updating() const { return m_updateDepth > 0; }
-    int repaintRequests() const { return m_repaintRequests; }
 
 signals:
     void mouseDown(Qt::MouseButton button, int x, int y);
@@ -43,6 +38,4 @@ protected:
 private:
     QImage m_bitmap;
     int m_updateDepth = 0;
-    bool m_changed = false;
-    int m_repaintRequests = 0;
 };

@@ -89,15 +89,33 @@ void DrawScreenText(std::int32_t x, std::int32_t y, std::int32_t size, std::uint
     const int pixels = pointsToPixels(size - 2);
     if (pixels <= 0 || text.isEmpty())
         return;
-    QFont font(TextFontName);
-    font.setBold(true);
-    font.setPixelSize(pixels);
+    // The frame draws a few dozen texts in two or three sizes: keep the font
+    // and its ascent of the last size asked for. Never freed, so no font
+    // outlives the application's font system at exit.
+    struct FontCache
+    {
+        QString family;
+        int pixels = 0;
+        QFont font;
+        int ascent = 0;
+    };
+    static auto* cache = new FontCache;
+    if (cache->family != TextFontName || cache->pixels != pixels) {
+        cache->font = QFont(TextFontName);
+        cache->font.setBold(true);
+        cache->font.setPixelSize(pixels);
+        cache->ascent = QFontMetrics(cache->font).ascent();
+        cache->family = TextFontName;
+        cache->pixels = pixels;
+    }
+    const QFont& font = cache->font;
+    const int ascent = cache->ascent;
     paintOnScreen([&](QPainter& painter) {
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.setOpacity(1.0);
         painter.setFont(font);
         painter.setPen(windowsColor(colour));
-        painter.drawText(QPoint(x, y + QFontMetrics(font).ascent()), text);
+        painter.drawText(QPoint(x, y + ascent), text);
     });
 }
 

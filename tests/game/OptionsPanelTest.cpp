@@ -1,0 +1,170 @@
+// The options panel: stepping the option rows with their arrows, what a
+// change applies (theme pictures, display mode), the hidden display row and
+// the player-name field.
+#include "PlayTestSupport.h"
+
+#include "ClickableImage.h"
+#include "DisplayMode.h"
+#include "UnitePerso.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace {
+
+class OptionsPanelTest : public PlayTest
+{
+protected:
+    // A left click on an arrow image as the mouse gives it.
+    void clickImage(ClickableImage* image)
+    {
+        const QPointF inside(5, 5);
+        QMouseEvent press(QEvent::MouseButtonPress, inside, image->mapToGlobal(inside), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, image->mapToGlobal(inside), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(image, &press);
+        QApplication::sendEvent(image, &release);
+    }
+    QString text(const QComboBox* row) const { return row->currentText(); }
+};
+
+} // namespace
+
+TEST_F(OptionsPanelTest, ArrowsStepTheRowsWithWrapAround)
+{
+    TfrmMain& w = window();
+    struct Row
+    {
+        QComboBox* box;
+        ClickableImage* previous;
+        ClickableImage* next;
+        int firstLine;
+        int lastLine;
+    };
+    const Row rows[] = {
+        {w.ComboBox1, w.ImageF1G, w.ImageF1D, 38, 40},
+        {w.ComboBox2, w.ImageF2G, w.ImageF2D, 23, 27},
+        {w.ComboBox4, w.ImageF4G, w.ImageF4D, 36, 37},
+    };
+    for (const Row& r : rows) {
+        r.box->setEditText(w.FText(r.firstLine));
+        clickImage(r.next);
+        EXPECT_EQ(text(r.box), w.FText(r.firstLine + 1));
+        clickImage(r.previous);
+        clickImage(r.previous);
+        EXPECT_EQ(text(r.box), w.FText(r.lastLine)) << "back from the first item gives the last";
+        clickImage(r.next);
+        EXPECT_EQ(text(r.box), w.FText(r.firstLine)) << "on from the last item gives the first";
+    }
+}
+
+TEST_F(OptionsPanelTest, RowTextIsFoundIgnoringCaseAndAnUnknownTextStepsToAnEnd)
+{
+    TfrmMain& w = window();
+    w.ComboBox2->setEditText(w.FText(24).toUpper());
+    w.ImageF2DClick(w.ImageF2D);
+    EXPECT_EQ(text(w.ComboBox2), w.FText(25));
+
+    w.ComboBox2->setEditText(QStringLiteral("Niveau inconnu"));
+    w.ImageF2DClick(w.ImageF2D);
+    EXPECT_EQ(text(w.ComboBox2), w.FText(23));
+    w.ComboBox2->setEditText(QStringLiteral("Niveau inconnu"));
+    w.ImageF2GClick(w.ImageF2G);
+    EXPECT_EQ(text(w.ComboBox2), w.FText(27));
+}
+
+TEST_F(OptionsPanelTest, DifficultyChangeWaitsForTheNextNewGame)
+{
+    TfrmMain& w = window();
+    w.ComboBox2->setEditText(w.FText(23));
+    w.GameLevel = 0;
+    std::uint8_t before[81];
+    std::copy(std::begin(w.FCurrent), std::end(w.FCurrent), before);
+    clickImage(w.ImageF2G);
+    EXPECT_EQ(text(w.ComboBox2), w.FText(27));
+    EXPECT_EQ(w.GameLevel, 0);
+    EXPECT_TRUE(std::equal(std::begin(before), std::end(before), w.FCurrent));
+    // The next frame mirrors it in the panel.
+    frame();
+    EXPECT_EQ(w.Edit1->text(), w.FText(27));
+
+    w.ComboBox2->setEditText(w.FText(24));
+    w.mnuGenerateClick();
+    EXPECT_EQ(w.GameLevel, 1);
+    EXPECT_FALSE(Buttons[10].Visible) << "hints only at the first level";
+}
+
+TEST_F(OptionsPanelTest, ThemeChangeLoadsTheNewPicturesAndKeepsTheGame)
+{
+    TfrmMain& w = window();
+    showBoardOnly();
+    w.ComboBox1->setEditText(w.FText(40));
+    w.ComboBox1Change(nullptr);
+    frame();
+    const QImage lastTheme = screen().copy();
+    std::uint8_t before[81];
+    std::copy(std::begin(w.FCurrent), std::end(w.FCurrent), before);
+
+    clickImage(w.ImageF1D);
+    EXPECT_EQ(text(w.ComboBox1), w.FText(38));
+    frame();
+    EXPECT_NE(screen(), lastTheme) << "the first theme's pictures are drawn";
+    EXPECT_EQ(w.Edit2->text(), w.FText(38));
+    EXPECT_TRUE(std::equal(std::begin(before), std::end(before), w.FCurrent));
+    EXPECT_EQ(w.GameState, 2);
+
+    clickImage(w.ImageF1G);
+    frame();
+    EXPECT_EQ(screen(), lastTheme) << "back to the same pictures";
+}
+
+TEST_F(OptionsPanelTest, DisplayRowIsHiddenButSwitchesTheModeWhenStepped)
+{
+    TfrmMain& w = window();
+    for (QWidget* hidden : std::initializer_list<QWidget*>{w.Label1, w.ImageF4G, w.ImageF4D, w.ComboBox4})
+        EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
+    for (QWidget* shown : std::initializer_list<QWidget*>{w.ImageF1G, w.ImageF1D, w.ImageF2G, w.ImageF2D,
+                                                          w.NomDuJoueur})
+        EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
+
+    // Start-up switched the fake 1280 by 1024 display to 1024 by 768.
+    ASSERT_EQ(SavedScreenWidth, 1280);
+    w.ComboBox4->setEditText(w.FText(36));
+    const std::size_t applied = m_display->applied().size();
+    w.ImageF4DClick(w.ImageF4D);
+    EXPECT_EQ(text(w.ComboBox4), w.FText(37));
+    ASSERT_EQ(m_display->applied().size(), applied + 1);
+    const DisplayModeRequest game = m_display->applied().back();
+    EXPECT_EQ(game.width, 1024);
+    EXPECT_EQ(game.height, 768);
+    EXPECT_EQ(game.bitsPerPixel, 16);
+    EXPECT_EQ(w.pos(), QPoint(0, 0));
+
+    w.ImageF4GClick(w.ImageF4G);
+    EXPECT_EQ(text(w.ComboBox4), w.FText(36));
+    ASSERT_EQ(m_display->applied().size(), applied + 2);
+    EXPECT_EQ(m_display->applied().back().width, SavedScreenWidth);
+    EXPECT_EQ(m_display->applied().back().height, SavedScreenHeight);
+    // Centred on the desktop mode that came back.
+    EXPECT_EQ(w.pos(), QPoint(1280 / 2 - 512, 1024 / 2 - 384));
+
+    // A refused test changes nothing but still places the window.
+    m_display->setTestResult(DisplayChange::BadMode);
+    w.ImageF4DClick(w.ImageF4D);
+    EXPECT_EQ(m_display->applied().size(), applied + 2);
+    EXPECT_EQ(w.pos(), QPoint(0, 0));
+    EXPECT_EQ(m_messages->count(), 1);
+}
+
+TEST_F(OptionsPanelTest, PlayerNameHoldsNineCharacters)
+{
+    TfrmMain& w = window();
+    w.NomDuJoueur->clear();
+    w.NomDuJoueur->insert(QStringLiteral("Alexandrine"));
+    EXPECT_EQ(w.NomDuJoueur->text(), QStringLiteral("Alexandri"));
+}
