@@ -5,6 +5,7 @@
 #include "ClickableImage.h"
 #include "DebugUnit.h"
 #include "Fenetres.h"
+#include "LimitedLineEdit.h"
 #include "PanelStatusBar.h"
 #include "ScreenView.h"
 #include "UnitePerso.h"
@@ -226,7 +227,7 @@ void TfrmMain::createOptionsPanel()
     ComboBox3->setEditable(true);
     ComboBox3->setInsertPolicy(QComboBox::NoInsert);
     ComboBox3->setCompleter(nullptr);
-    ComboBox3->lineEdit()->setMaxLength(20);
+    ComboBox3->setLineEdit(new LimitedLineEdit(QString(), 20, ComboBox3));
     ComboBox3->setFont(bold);
     ComboBox3->setCursor(Qt::PointingHandCursor);
 
@@ -246,10 +247,9 @@ void TfrmMain::createOptionsPanel()
     ComboBox4->setEnabled(false);
     ComboBox4->hide();
 
-    NomDuJoueur = new QLineEdit(QStringLiteral("Joueur"), panel);
+    NomDuJoueur = new LimitedLineEdit(QStringLiteral("Joueur"), 9, panel);
     NomDuJoueur->setObjectName(QStringLiteral("NomDuJoueur"));
     NomDuJoueur->setGeometry(26, 90, 121, 19);
-    NomDuJoueur->setMaxLength(9);
     NomDuJoueur->setFont(bold);
 
     Label1 = makeLabel(panel, "Label1", QStringLiteral("Affichage :"), QRect(25, 245, 74, 16));

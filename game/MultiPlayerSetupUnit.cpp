@@ -33,7 +33,8 @@ TfrmMultiplayerSetup::~TfrmMultiplayerSetup()
 
 void TfrmMultiplayerSetup::StopMultiplayer()
 {
-    // The network thread ends itself once it is asked to; it is not ours to free.
+    // The network thread belongs to the network layer, which ends it; this
+    // window only lets go of it.
     FThread = nullptr;
     if (frmPlayerScores && frmPlayerScores->isVisible())
         frmPlayerScores->close();
@@ -45,9 +46,8 @@ void TfrmMultiplayerSetup::SendPiecePlaced(int x, int y, int value)
     Q_UNUSED(x);
     Q_UNUSED(y);
     Q_UNUSED(value);
-    // Moves travel only over the network thread of a running game.
-    if (!FThread)
-        return;
+    // Moves travel only over the network thread of a running game; without
+    // one there is nobody to tell.
 }
 
 void TfrmMultiplayerSetup::IncScore(int i)

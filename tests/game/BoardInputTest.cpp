@@ -353,14 +353,6 @@ TEST_F(BattleTest, ScoreNeverDropsBelowZeroAndABadIndexIsReported)
     EXPECT_TRUE(m_messages->messages().first().contains(QStringLiteral("5")));
 }
 
-TEST_F(BattleTest, HooksWithoutARunningGameDoNothing)
-{
-    m_setup.StopMultiplayer();
-    m_setup.SendPiecePlaced(1, 2, -1);
-    EXPECT_FALSE(m_setup.CheckOthersCompleted());
-    EXPECT_EQ(m_setup.FThread, nullptr);
-    EXPECT_TRUE(m_setup.FOpponentWindows.empty());
-}
 
 TEST(MultiplayerScores, RowsAreNamesByScoreHighestFirstTiesInRosterOrder)
 {

@@ -292,18 +292,6 @@ TEST_F(GameFlowTest, PauseKeepsTheGridAsItWasAndResumeBringsItBack)
     EXPECT_EQ(current(4, 3), 2) << "the grid as it was at the pause";
 }
 
-TEST_F(GameFlowTest, PlayPauseDoesNothingAtHomeOrAfterTheGame)
-{
-    TfrmMain& w = window();
-    for (std::uint8_t state : {0, 4}) {
-        w.GameState = state;
-        w.FPickerOpen = true;
-        w.tbPlayClick();
-        EXPECT_EQ(w.GameState, state);
-        EXPECT_FALSE(w.FPickerOpen);
-        EXPECT_FALSE(pausedShown());
-    }
-}
 
 TEST_F(GameFlowTest, SolveShowsTheSolutionAndEndsTheGameSilently)
 {
@@ -508,14 +496,6 @@ TEST_F(GameFlowTest, DeveloperShortcutArmsAWinForTheNextPlacement)
     EXPECT_EQ(w.FCellHeight, 60);
 }
 
-TEST_F(GameFlowTest, KeypadOneDoesNotArmTheShortcut)
-{
-    TfrmMain& w = window();
-    w.NomDuJoueur->setText(QStringLiteral("Térovine"));
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_1, Qt::KeypadModifier, QStringLiteral("1"));
-    QApplication::sendEvent(&w, &release);
-    EXPECT_FALSE(w.FForceSolved);
-}
 
 TEST_F(GameFlowTest, ResetPutsTheGivensBackAndRestartsTheClock)
 {
@@ -533,19 +513,6 @@ TEST_F(GameFlowTest, ResetPutsTheGivensBackAndRestartsTheClock)
     EXPECT_EQ(w.FGameTime, before);
 }
 
-TEST_F(GameFlowTest, TestGridHoldsItsNineteenDigits)
-{
-    TfrmMain& w = window();
-    mark(0, 0, 0) = 1;
-    w.mnutestClick();
-    EXPECT_EQ(w.FilledCount(), 19);
-    EXPECT_EQ(current(1, 0), 1) << "2 shown at (1, 0)";
-    EXPECT_EQ(current(5, 7), 8) << "9 shown at (5, 7)";
-    EXPECT_EQ(current(7, 8), 3) << "4 shown at (7, 8)";
-    EXPECT_EQ(marksOf(0, 0), 0);
-    EXPECT_TRUE(sameGrid(w.FSolution, knownSolution().data())) << "the solution is untouched";
-    EXPECT_EQ(w.GameState, 2);
-}
 
 TEST_F(GameFlowTest, MultiplayerCommandAsksBeforeEndingAMultiplayerGame)
 {

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -161,10 +162,32 @@ TEST_F(OptionsPanelTest, DisplayRowIsHiddenButSwitchesTheModeWhenStepped)
     EXPECT_EQ(m_messages->count(), 1);
 }
 
-TEST_F(OptionsPanelTest, PlayerNameHoldsNineCharacters)
+// Types the text into the field key by key, as the player would.
+static void typeInto(QWidget* field, const QString& text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(field, &press);
+    }
+}
+
+TEST_F(OptionsPanelTest, PlayerNameTakesNineTypedCharacters)
 {
     TfrmMain& w = window();
     w.NomDuJoueur->clear();
-    w.NomDuJoueur->insert(QStringLiteral("Alexandrine"));
+    typeInto(w.NomDuJoueur, QStringLiteral("Alexandrine"));
     EXPECT_EQ(w.NomDuJoueur->text(), QStringLiteral("Alexandri"));
+}
+
+TEST_F(OptionsPanelTest, LongerNameSetByTheProgramStaysWholeButCannotGrow)
+{
+    TfrmMain& w = window();
+    w.NomDuJoueur->setText(QStringLiteral("Bartholome")); // ten characters, from a saved game
+    EXPECT_EQ(w.NomDuJoueur->text(), QStringLiteral("Bartholome"));
+    w.NomDuJoueur->end(false);
+    typeInto(w.NomDuJoueur, QStringLiteral("w"));
+    EXPECT_EQ(w.NomDuJoueur->text(), QStringLiteral("Bartholome"));
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.NomDuJoueur, &backspace);
+    EXPECT_EQ(w.NomDuJoueur->text(), QStringLiteral("Bartholom"));
 }

@@ -136,7 +136,6 @@ TEST_F(SavedGamesWindowTest, LoadingFromTheHomeScreenEntersTheGameWithoutPause)
 
 TEST_F(SavedGamesWindowTest, ALongPlayerNameStandsWholeInTheIndexButComesBackAsTenCharacters)
 {
-    window().NomDuJoueur->setMaxLength(32);
     startPlayedGame(QStringLiteral("Bartholomew Ng"), 1.0);
     const QString line = saveByButton();
     EXPECT_TRUE(line.endsWith(QStringLiteral(" Bartholomew Ng")));
