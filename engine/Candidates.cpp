@@ -20,14 +20,6 @@ CandidateSet CandidateSetFromText(std::string_view text)
     return s;
 }
 
-std::array<std::string, 81> CandidateTexts(const Candidates& c)
-{
-    std::array<std::string, 81> texts;
-    for (int i = 0; i < 81; ++i)
-        texts[i] = CandidateText(c[i]);
-    return texts;
-}
-
 void CombinationList::Add(const std::string& text)
 {
     auto at = std::lower_bound(m_entries.begin(), m_entries.end(), text,

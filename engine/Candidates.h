@@ -37,8 +37,6 @@ std::string CandidateText(CandidateSet s);
 // The set of the digits "0" to "8" found in the text; other characters are ignored.
 CandidateSet CandidateSetFromText(std::string_view text);
 
-std::array<std::string, 81> CandidateTexts(const Candidates& c);
-
 // A sorted list of k-element subsets of the positions 0 to 8, each written as
 // its positions in ascending order ("0123"), adding a present entry does
 // nothing. Each entry also keeps its positions as a bit set and as a list,

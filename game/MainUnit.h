@@ -282,6 +282,9 @@ private:
     void drawHomeColumn();
     void drawMessageWindow();
     void runButtonCommand(int button, bool homeColumn);
+    // The message window's text as last cut into lines, and those lines.
+    QString m_cutLinesText;
+    QStringList m_cutLines;
 
     // The list window of scores, rules and saved games, reached as ListBox1().
     QListWidget* m_listBox1 = nullptr;
@@ -292,6 +295,7 @@ private:
     bool m_displaySwitched = false;
     bool m_settingsRead = false;
     int m_framesSincePress = 0;
+    bool m_inFrame = false;  // DXTimerTimerloop is running
     bool m_releasePending = false;
 };
 

@@ -85,7 +85,11 @@ void TfrmMain::drawMessageWindow()
         CloseMessageWindow(MessageWindow.Kind);
     }
 
-    const QStringList lines = cutMessageLines(MessageWindow.Text);
+    if (m_cutLinesText != MessageWindow.Text) {
+        m_cutLines = cutMessageLines(MessageWindow.Text);
+        m_cutLinesText = MessageWindow.Text;
+    }
+    const QStringList& lines = m_cutLines;
     for (int h = 0; h < lines.size(); ++h) {
         const int n = static_cast<int>(lines[h].size());
         DrawScreenText(x + width / 2 - (kTextCharWidth * n) / 2, y + kTextTop + kTextLineHeight * h, kTextSize,

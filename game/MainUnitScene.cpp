@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <cmath>
@@ -58,15 +59,20 @@ void setTextIfChanged(QLineEdit* edit, const QString& text)
 
 void TfrmMain::DXTimerTimerloop()
 {
+    // A command run inside the frame may open a modal box whose event loop
+    // fires this timer again: such a tick is dropped, and the frames go on
+    // once the box is closed and the outer frame has ended.
+    if (m_inFrame)
+        return;
+    const QScopedValueRollback<bool> inFrame(m_inFrame, true);
+
     // The options panel's read-only mirrors of the chosen difficulty and theme.
     setTextIfChanged(Edit1, ComboBox2->currentText());
     setTextIfChanged(Edit2, ComboBox1->currentText());
 
     Ecran->BeginUpdate();
-    if (FGraphicsLoaded) {
-        const ScreenPainter frame;
+    if (FGraphicsLoaded)
         DrawScene();
-    }
     Ecran->Changed();
     Ecran->EndUpdate();
     Ecran->Invalidate();
@@ -75,8 +81,8 @@ void TfrmMain::DXTimerTimerloop()
 
 void TfrmMain::DrawScene()
 {
-    // The frame's painter when one is open (a scene drawn again from a
-    // command), else one for this pass.
+    // One painter for the whole pass, menus included; a scene drawn again
+    // from a command inside the frame reuses it.
     const ScreenPainter scope;
     const int left = Image1Virtuel->x();
     const int top = Image1Virtuel->y();

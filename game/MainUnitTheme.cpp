@@ -26,6 +26,7 @@ void TfrmMain::ChargeGraphismes(const QString& theme)
 
     const ThemeLoadResult loaded =
         loadThemeGraphics(FAppFolder, theme, [this](int n) { return FText(n); });
+    Buttons[3].Visible = loaded.printButtonVisible;
 
     Label6->setText(loaded.label6);
     Label2->setText(loaded.label2);

@@ -38,10 +38,3 @@ void PanelStatusBar::setPanelText(int index, const QString& text)
     if (m_panels[index]->text() != text)
         m_panels[index]->setText(text);
 }
-
-int PanelStatusBar::panelWidth(int index) const
-{
-    if (index < 0 || index >= m_panels.size())
-        return 0;
-    return m_panels[index]->minimumWidth();
-}

@@ -19,11 +19,9 @@ public:
     // Appends a panel; a width of 0 gives a panel that takes no room.
     void addPanel(const QString& text, int width);
 
-    int panelCount() const { return static_cast<int>(m_panels.size()); }
     // Out-of-range indexes read as the empty text and write nothing.
     QString panelText(int index) const;
     void setPanelText(int index, const QString& text);
-    int panelWidth(int index) const;
 
 private:
     QVector<QLabel*> m_panels;

@@ -34,6 +34,11 @@ void ScreenView::Invalidate()
 
 void ScreenView::paintEvent(QPaintEvent*)
 {
+    // While a frame is being drawn (a modal box opened by a command spins
+    // its own event loop) the bitmap is half-painted: the widget keeps what
+    // it last showed, and the frame's end asks for a repaint.
+    if (m_bitmap.paintingActive())
+        return;
     QPainter painter(this);
     const QRegion outside = QRegion(rect()) - QRegion(m_bitmap.rect());
     for (const QRect& r : outside)

@@ -19,6 +19,12 @@ QString writeFailure(const QString& path, const QString& cause)
            + QStringLiteral(" : ") + cause;
 }
 
+QString readFailure(const QString& path, const QString& cause)
+{
+    return QStringLiteral("Impossible de lire le fichier ") + QDir::toNativeSeparators(path) + QStringLiteral(" : ")
+           + cause;
+}
+
 } // namespace
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
@@ -56,14 +62,12 @@ bool readWholeFile(const QString& path, QByteArray* bytes, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, QStringLiteral("Impossible de lire le fichier ") + QDir::toNativeSeparators(path)
-                        + QStringLiteral(" : ") + file.errorString());
+        fail(error, readFailure(path, file.errorString()));
         return false;
     }
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        fail(error, QStringLiteral("Impossible de lire le fichier ") + QDir::toNativeSeparators(path)
-                        + QStringLiteral(" : ") + file.errorString());
+        fail(error, readFailure(path, file.errorString()));
         return false;
     }
     *bytes = std::move(data);

@@ -3,40 +3,26 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 
 namespace {
 
 // The characters of bytes 80 to 9F, the only part of the code page that
-// differs from Latin-1; taken from Qt's own codec so that both directions
-// agree with it.
-const std::array<char16_t, 32>& upperControlRow()
-{
-    static const std::array<char16_t, 32> row = [] {
-        QStringDecoder decoder("windows-1252");
-        assert(decoder.isValid());
-        QByteArray bytes(32, '\0');
-        for (int i = 0; i < 32; ++i)
-            bytes[i] = static_cast<char>(0x80 + i);
-        const QString text = decoder.decode(bytes);
-        assert(text.size() == 32);
-        std::array<char16_t, 32> chars{};
-        for (int i = 0; i < 32; ++i)
-            chars[static_cast<std::size_t>(i)] = text.at(i).unicode();
-        return chars;
-    }();
-    return row;
-}
+// differs from Latin-1. The five bytes it leaves unassigned stand for the C1
+// control of the same value, as Qt's codec decodes and encodes them.
+constexpr std::array<char16_t, 32> kUpperControlRow{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 bool inRepertoire(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return true;
-    for (char16_t d : upperControlRow())
-        if (d == c)
-            return true;
-    return false;
+    return std::ranges::find(kUpperControlRow, c) != kUpperControlRow.end();
 }
 
 } // namespace

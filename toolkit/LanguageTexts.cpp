@@ -14,6 +14,12 @@ constexpr int kLabelLength = 4;
 
 const char* const kLanguages[] = {"English", "Francais", "German"};
 
+void reportUnreadable(const QFile& file)
+{
+    ShowMessage(QStringLiteral("Impossible de lire le fichier langue : ") + file.fileName() + QStringLiteral(" (")
+                + file.errorString() + QStringLiteral(")"));
+}
+
 } // namespace
 
 QStringList LanguageTexts::splitLines(const QByteArray& bytes)
@@ -48,14 +54,12 @@ bool LanguageTexts::loadFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowMessage(QStringLiteral("Impossible de lire le fichier langue : ") + path + QStringLiteral(" (")
-                    + file.errorString() + QStringLiteral(")"));
+        reportUnreadable(file);
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        ShowMessage(QStringLiteral("Impossible de lire le fichier langue : ") + path + QStringLiteral(" (")
-                    + file.errorString() + QStringLiteral(")"));
+        reportUnreadable(file);
         return false;
     }
     m_lines = splitLines(bytes);

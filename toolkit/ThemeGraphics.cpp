@@ -203,7 +203,6 @@ ThemeLoadResult loadThemeGraphics(const QString& appFolder, const QString& theme
     result.theme = theme.isEmpty() ? FText(38) : theme;
 
     result.printButtonVisible = result.theme == FText(38);
-    Buttons[3].Visible = result.printButtonVisible;
 
     result.label6 = FText(66);
     result.label2 = FText(67);

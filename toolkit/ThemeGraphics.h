@@ -5,8 +5,8 @@
 // How the main window uses it: its ChargeGraphismes(theme) places the window
 // and the board origin, calls
 //     ThemeLoadResult r = loadThemeGraphics(FAppFolder, theme, [this](int n) { return FText(n); });
-// applies r to the options panel (label texts and colours, ImageFonddePanel,
-// print button already set in Buttons[3]), writes FText(61) on
+// applies r to the print button (Buttons[3].Visible) and the options panel
+// (label texts and colours, ImageFonddePanel), writes FText(61) on
 // ImageBtImportMP3, then sets FGraphicsLoaded, enables DXTimer and shows
 // StatusBar1.
 
@@ -29,7 +29,7 @@ using TextLookup = std::function<QString(int)>;
 // in the globals together at the end, so a frame drawn meanwhile (while a
 // message box is open) sees the previous complete set. Every missing or
 // unreadable file is reported once, after the lists are in place; its items
-// stay empty and the rest of the theme loads. Sets Buttons[3].Visible.
+// stay empty and the rest of the theme loads.
 ThemeLoadResult loadThemeGraphics(const QString& appFolder, const QString& theme,
                                   const TextLookup& FText);
 

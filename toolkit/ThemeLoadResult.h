@@ -10,7 +10,7 @@
 // What a theme load decides for the main window's options panel.
 struct ThemeLoadResult {
     QString theme;                    // the theme loaded (FText(38) for an empty name)
-    bool printButtonVisible = false;  // also written to Buttons[3].Visible
+    bool printButtonVisible = false;  // for Buttons[3].Visible
     // Texts of Label6, Label2, Label3, Label1, Label4 (lines 66 to 70).
     QString label6;
     QString label2;

@@ -21,15 +21,14 @@ namespace {
 QImage* g_screen = nullptr;
 
 // Runs draw with the frame's shared painter when one is open, else with a
-// painter of its own on the screen. The shared painter's state is restored
-// afterwards so draws cannot leak settings into each other.
+// painter of its own on the screen. Every draw sets each piece of painter
+// state it depends on (composition mode, opacity, smoothing; font and pen
+// for text), so nothing one draw sets can change the next.
 template <typename Draw>
 void paintOnScreen(Draw draw)
 {
     if (QPainter* shared = ScreenPainter::current()) {
-        shared->save();
         draw(*shared);
-        shared->restore();
         return;
     }
     if (!g_screen || g_screen->isNull())
@@ -38,8 +37,9 @@ void paintOnScreen(Draw draw)
     draw(painter);
 }
 
-void prepareFor(QPainter& painter, const ThemeImage& image)
+void prepareFor(QPainter& painter, const ThemeImage& image, bool smooth)
 {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     if (image.drawMode() == ThemeImage::DrawMode::Blend) {
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.setOpacity(image.masterAlpha() / 255.0);
@@ -57,11 +57,6 @@ QRgb rawPixel(const QImage& image, int x, int y)
 }
 
 } // namespace
-
-Qt::CursorShape toQtCursor(std::int16_t cursor)
-{
-    return cursor == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor;
-}
 
 void setScreenBitmap(QImage* screen)
 {
@@ -127,7 +122,7 @@ void DrawScreenImage(std::int32_t x, std::int32_t y, ThemeImage* image, std::uin
     if (image->isEmpty())
         return;
     paintOnScreen([&](QPainter& painter) {
-        prepareFor(painter, *image);
+        prepareFor(painter, *image, false);
         painter.drawImage(QPoint(x, y), image->image());
     });
 }
@@ -137,8 +132,7 @@ void DrawScreenImageScaled(const QRect& dest, const ThemeImage* image)
     if (!image || image->isEmpty() || dest.isEmpty())
         return;
     paintOnScreen([&](QPainter& painter) {
-        prepareFor(painter, *image);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        prepareFor(painter, *image, true);
         painter.drawImage(dest, image->image());
     });
 }

@@ -285,7 +285,31 @@ XRandrBackend::XRandrBackend(_XDisplay* display, int minorVersion)
 
 XRandrBackend::~XRandrBackend()
 {
+    removeUnusedAddedModes();
     XCloseDisplay(m_display);
+}
+
+void XRandrBackend::removeUnusedAddedModes()
+{
+    if (m_addedModes.empty())
+        return;
+    ErrorTrap trap(m_display);
+    const Resources res(XRRGetScreenResources(m_display, rootOf(m_display)));
+    if (!res)
+        return;
+    std::vector<RRMode> shown;
+    for (int i = 0; i < res->ncrtc; ++i) {
+        const CrtcInfo info(XRRGetCrtcInfo(m_display, res.get(), res->crtcs[i]));
+        if (info && info->mode)
+            shown.push_back(info->mode);
+    }
+    std::erase_if(m_addedModes, [&](const AddedMode& added) {
+        if (std::ranges::find(shown, added.mode) != shown.end())
+            return false;
+        XRRDeleteOutputMode(m_display, added.output, added.mode);
+        XRRDestroyMode(m_display, added.mode);
+        return true;
+    });
 }
 
 DisplayModeInfo XRandrBackend::currentMode()
@@ -317,6 +341,14 @@ std::int32_t XRandrBackend::testMode(const DisplayModeRequest& request)
 }
 
 std::int32_t XRandrBackend::applyMode(const DisplayModeRequest& request)
+{
+    const std::int32_t result = switchMode(request);
+    if (result == DisplayChange::Successful)
+        removeUnusedAddedModes();
+    return result;
+}
+
+std::int32_t XRandrBackend::switchMode(const DisplayModeRequest& request)
 {
     if (request.width <= 0 || request.height <= 0)
         return DisplayChange::BadMode;
@@ -374,8 +406,11 @@ std::int32_t XRandrBackend::applyMode(const DisplayModeRequest& request)
         if (during.width != before.width || during.height != before.height)
             setScreenSize(m_display, before);
         dropCreated();
-    } else if (after->width != during.width || after->height != during.height) {
-        setScreenSize(m_display, *after);
+    } else {
+        if (after->width != during.width || after->height != during.height)
+            setScreenSize(m_display, *after);
+        if (created)
+            m_addedModes.push_back({target->output, created});
     }
     XUngrabServer(m_display);
     XFlush(m_display);

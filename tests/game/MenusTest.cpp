@@ -5,9 +5,11 @@
 
 #include "ButtonColumn.h"
 #include "Fenetres.h"
+#include "MessageBox.h"
 #include "UnitePerso.h"
 
 #include <QFrame>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -310,4 +312,35 @@ TEST_F(MenusTest, ReleaseAfterAFrameDropsAPendingPressAtOnce)
     frame();
     window().EcranMouseUp(Qt::LeftButton, 20, 20);
     EXPECT_FALSE(window().FMouse.LeftDown);
+}
+
+TEST_F(MenusTest, AFrameTickWhileACommandsMessageBoxIsOpenDrawsNothing)
+{
+    // The rules button with no rules file beside the program shows a box;
+    // the handler stands in for the box's event loop firing the frame timer.
+    QTemporaryDir elsewhere;
+    window().FAppFolder = elsewhere.path() + u'/';
+    window().FErrorFlash = 10;
+    int boxes = 0;
+    std::uint8_t flashBefore = 0;
+    std::uint8_t flashAfter = 0;
+    bool screenUntouched = false;
+    const MessageBoxHandler previous = setMessageBoxHandler([&](const QString&) {
+        ++boxes;
+        flashBefore = window().FErrorFlash;
+        const QImage before = screen().copy();
+        window().DXTimerTimerloop();
+        screenUntouched = screen() == before;
+        flashAfter = window().FErrorFlash;
+    });
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 5 * kButtonStep));
+    setMessageBoxHandler(previous);
+
+    ASSERT_EQ(boxes, 1);
+    EXPECT_EQ(flashAfter, flashBefore);
+    EXPECT_TRUE(screenUntouched);
+    EXPECT_EQ(window().FErrorFlash, 9);
+    // The frames after the box run as before.
+    frame();
+    EXPECT_EQ(window().FErrorFlash, 8);
 }

@@ -255,8 +255,8 @@ TEST_F(ScreenImageTest, FramePainterIsSharedAndNestedScopesReuseIt)
         ASSERT_NE(ScreenPainter::current(), nullptr);
         QPainter* outer = ScreenPainter::current();
         {
-            ScreenPainter nested;
-            EXPECT_EQ(nested.painter(), outer);
+            const ScreenPainter nested;
+            EXPECT_EQ(ScreenPainter::current(), outer);
             DrawScreenImage(0, 0, &image, 255);
         }
         EXPECT_EQ(ScreenPainter::current(), outer);

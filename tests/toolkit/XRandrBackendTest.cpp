@@ -5,6 +5,28 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
+
+namespace {
+
+// The modes the server knows (those of every output and those made by
+// clients), read through a connection of the test's own.
+int serverModeCount(const QByteArray& displayName)
+{
+    Display* display = XOpenDisplay(displayName.constData());
+    if (!display)
+        return -1;
+    XRRScreenResources* res = XRRGetScreenResources(display, RootWindow(display, DefaultScreen(display)));
+    const int count = res ? res->nmode : -1;
+    if (res)
+        XRRFreeScreenResources(res);
+    XCloseDisplay(display);
+    return count;
+}
+
+} // namespace
+
 // Runs the XRandR back end against a private Xvfb server, never the display
 // the tests were started from.
 class XRandrOnXvfb : public testing::Test {
@@ -25,8 +47,8 @@ protected:
         while (!number.contains('\n') && m_server.waitForReadyRead(10000))
             number += m_server.readAllStandardOutput();
         ASSERT_TRUE(number.contains('\n')) << "Xvfb gave no display number";
-        const QByteArray name = ":" + number.trimmed();
-        m_backend = XRandrBackend::open(name.constData());
+        m_name = ":" + number.trimmed();
+        m_backend = XRandrBackend::open(m_name.constData());
         if (!m_backend)
             GTEST_SKIP() << "Xvfb offers no RandR 1.2";
     }
@@ -43,6 +65,7 @@ protected:
     }
 
     QProcess m_server;
+    QByteArray m_name;
     std::unique_ptr<XRandrBackend> m_backend;
 };
 
@@ -71,6 +94,33 @@ TEST_F(XRandrOnXvfb, SwitchesToTheGameModeAndBack)
     EXPECT_EQ(mode.width, desktop.width);
     EXPECT_EQ(mode.height, desktop.height);
     EXPECT_EQ(mode.refreshRate, desktop.refreshRate);
+}
+
+TEST_F(XRandrOnXvfb, AModeMadeForTheGameIsRemovedOnceTheDesktopModeIsBack)
+{
+    const DisplayModeInfo desktop = m_backend->currentMode();
+    const int modesBefore = serverModeCount(m_name);
+    ASSERT_GT(modesBefore, 0);
+    // A refresh rate no mode of Xvfb has: the backend makes one.
+    ASSERT_EQ(m_backend->applyMode({1024, 768, 0, 67}), DisplayChange::Successful);
+    ASSERT_EQ(m_backend->currentMode().refreshRate, 67);
+    EXPECT_EQ(serverModeCount(m_name), modesBefore + 1);
+
+    ASSERT_EQ(m_backend->applyMode({desktop.width, desktop.height, 0, desktop.refreshRate}),
+              DisplayChange::Successful);
+    EXPECT_EQ(serverModeCount(m_name), modesBefore);
+}
+
+TEST_F(XRandrOnXvfb, AModeMadeEarlierGoesOnceAnotherMadeModeIsShownInstead)
+{
+    const int modesBefore = serverModeCount(m_name);
+    ASSERT_EQ(m_backend->applyMode({1024, 768, 0, 67}), DisplayChange::Successful);
+    ASSERT_EQ(m_backend->applyMode({800, 600, 0, 67}), DisplayChange::Successful);
+    const DisplayModeInfo mode = m_backend->currentMode();
+    EXPECT_EQ(mode.width, 800);
+    EXPECT_EQ(mode.refreshRate, 67);
+    // The mode on screen stays; the one before it is gone.
+    EXPECT_EQ(serverModeCount(m_name), modesBefore + 1);
 }
 
 TEST_F(XRandrOnXvfb, RefusesImpossibleSizesAndLeavesTheModeAlone)

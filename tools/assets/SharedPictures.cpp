@@ -149,15 +149,22 @@ void drawMiniBoard(QPainter& g, const Fonts& fonts, QPointF centre, double size,
     g.restore();
 }
 
+// The night-blue to teal sky of the home screen and the splash: a gradient
+// from the top-left corner to the bottom edge, slant times the width along.
+void fillSky(QPainter& g, const QRect& area, double slant)
+{
+    QLinearGradient sky(0, 0, area.width() * slant, area.height());
+    sky.setColorAt(0, QColor(30, 42, 96));
+    sky.setColorAt(1, QColor(34, 112, 130));
+    g.fillRect(area, sky);
+}
+
 QImage homeScreen(const Fonts& fonts)
 {
     QImage img = canvas::opaque(layout::kScreenW, layout::kScreenH, Qt::black);
     QPainter g(&img);
     g.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, layout::kScreenW * 0.4, layout::kScreenH);
-    sky.setColorAt(0, QColor(30, 42, 96));
-    sky.setColorAt(1, QColor(34, 112, 130));
-    g.fillRect(img.rect(), sky);
+    fillSky(g, img.rect(), 0.4);
     QRadialGradient glow(QPointF(512, 120), 520);
     glow.setColorAt(0, QColor(255, 230, 170, 80));
     glow.setColorAt(1, QColor(255, 230, 170, 0));
@@ -237,10 +244,7 @@ QImage splash(const Fonts& fonts)
     QImage img = canvas::opaque(layout::kSplashW, layout::kSplashH, Qt::black);
     QPainter g(&img);
     g.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, layout::kSplashW * 0.5, layout::kSplashH);
-    sky.setColorAt(0, QColor(30, 42, 96));
-    sky.setColorAt(1, QColor(34, 112, 130));
-    g.fillRect(img.rect(), sky);
+    fillSky(g, img.rect(), 0.5);
     const QPainterPath title = titlePath(fonts, 74, QPointF(layout::kSplashW / 2.0, 92));
     drawTitle(g, title, 74);
     // The nine digits on a row of tiles.

@@ -98,6 +98,15 @@ void drawEmblem(QPainter& g, QPointF centre, double size, const QColor& line, co
 // Section grooves of the options panel, between its groups of controls.
 const int kPanelSeparators[] = {58, 146, 242, 376, 456};
 
+// A gradient from top to bottom over an area whose top is at y 0.
+void fillTopToBottom(QPainter& g, const QRect& area, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient fill(0, 0, 0, area.height());
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    g.fillRect(area, fill);
+}
+
 // ---- Wood -----------------------------------------------------------------
 
 QImage woodBackground(const Fonts& fonts)
@@ -304,10 +313,7 @@ QImage nightPanel()
     QImage img = canvas::opaque(r.width(), r.height(), Qt::black);
     QPainter g(&img);
     g.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, r.height());
-    fill.setColorAt(0, QColor(20, 32, 76));
-    fill.setColorAt(1, QColor(8, 14, 40));
-    g.fillRect(img.rect(), fill);
+    fillTopToBottom(g, img.rect(), QColor(20, 32, 76), QColor(8, 14, 40));
     drawStars(g, img.rect(), 60, 7);
     for (int y : kPanelSeparators)
         g.fillRect(QRect(10, y, r.width() - 20, 1), QColor(111, 183, 255, 90));
@@ -402,10 +408,7 @@ QImage pastelPanel()
     QImage img = canvas::opaque(r.width(), r.height(), Qt::white);
     QPainter g(&img);
     g.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, r.height());
-    fill.setColorAt(0, QColor(255, 240, 246));
-    fill.setColorAt(1, QColor(236, 246, 255));
-    g.fillRect(img.rect(), fill);
+    fillTopToBottom(g, img.rect(), QColor(255, 240, 246), QColor(236, 246, 255));
     drawBubbles(g, img.rect(), 14, 18, 9);
     for (int y : kPanelSeparators)
         for (int x = 14; x < r.width() - 12; x += 8) {
