@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 namespace {
@@ -135,6 +136,16 @@ TEST_F(SoundsPlayback, DestroyingTheSoundsStopsThem)
         EXPECT_EQ(Mix_Playing(0), 1);
     }
     EXPECT_EQ(Mix_Playing(0), 0);
+}
+
+TEST(AudioDevice, LeavesTheTerminationSignalsToTheProgram)
+{
+    openAudioDevice();
+    for (int signal : {SIGTERM, SIGINT}) {
+        struct sigaction current = {};
+        ASSERT_EQ(sigaction(signal, nullptr, &current), 0);
+        EXPECT_EQ(current.sa_handler, SIG_DFL) << "signal " << signal;
+    }
 }
 
 TEST(DefaultBeep, IsAShortValidWave)
