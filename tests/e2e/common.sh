@@ -328,6 +328,15 @@ inner_empty_cells() {
   cell_darkness "$1" | awk '$3 < 20 && $1 >= 1 && $1 <= 7 && $2 >= 1 && $2 <= 7 {print $1, $2}'
 }
 
+# Sets ax ay and bx by to two empty cells of a shot, away from the board's edges.
+pick_two_empty_cells() {
+  local empties
+  mapfile -t empties < <(inner_empty_cells "$1")
+  [ "${#empties[@]}" -ge 2 ] || fail "fewer than two empty cells inside the board"
+  read -r ax ay <<<"${empties[0]}"
+  read -r bx by <<<"${empties[1]}"
+}
+
 # Most of the board's place no longer shows the home picture.
 home_gone() {
   local changed

@@ -38,11 +38,7 @@ filled=$(digit_count "$work/dealt.png")
 step "new game dealt with $filled digits"
 [ "$filled" -lt 81 ] || fail "the dealt grid has no empty cell"
 
-# Two empty cells away from the board's edges.
-mapfile -t empties < <(inner_empty_cells "$work/dealt.png")
-[ "${#empties[@]}" -ge 2 ] || fail "fewer than two empty cells inside the board"
-read -r ax ay <<<"${empties[0]}"
-read -r bx by <<<"${empties[1]}"
+pick_two_empty_cells "$work/dealt.png"
 
 place_digit "$ax" "$ay" 5 "$work/dealt.png"
 cp "$work/current.png" "$work/placed.png"
@@ -125,10 +121,7 @@ wait_for 20 "the grading window did not close" window_closed
 step "designed grid accepted"
 
 shot accepted
-mapfile -t empties < <(inner_empty_cells "$work/accepted.png")
-[ "${#empties[@]}" -ge 2 ] || fail "fewer than two empty cells in the designed game"
-read -r ax ay <<<"${empties[0]}"
-read -r bx by <<<"${empties[1]}"
+pick_two_empty_cells "$work/accepted.png"
 place_digit "$ax" "$ay" 7 "$work/accepted.png"
 step "digit 7 placed in the designed game"
 

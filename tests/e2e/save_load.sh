@@ -83,11 +83,7 @@ wait_for 75 "no game started" board_drawn
 cp "$work/current.png" "$work/dealt.png"
 step "new game dealt with $(digit_count "$work/dealt.png") digits"
 
-# Two empty cells away from the board's edges.
-mapfile -t empties < <(inner_empty_cells "$work/dealt.png")
-[ "${#empties[@]}" -ge 2 ] || fail "fewer than two empty cells inside the board"
-read -r ax ay <<<"${empties[0]}"
-read -r bx by <<<"${empties[1]}"
+pick_two_empty_cells "$work/dealt.png"
 place_digit "$ax" "$ay" 5 "$work/dealt.png"
 cp "$work/current.png" "$work/placed.png"
 step "digit 5 placed in cell ($ax, $ay)"
