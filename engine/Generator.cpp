@@ -18,26 +18,6 @@ PatternId pickPatternId(PatternList& list)
     return pattern;
 }
 
-PatternId patternIdOfText(const std::string& text)
-{
-    // The band permutations are characters 1-9; a stack's permutation is
-    // read from its column characters (one per band).
-    auto indexOf = [](const std::string& permutation) {
-        for (int i = 0; i < 6; ++i)
-            if (permutation == Permutations[i])
-                return i;
-        throw std::invalid_argument("not a digit pattern: " + permutation);
-    };
-    if (text.size() != 18)
-        throw std::invalid_argument("not a digit pattern: " + text);
-    int idx[6];
-    for (int band = 0; band < 3; ++band)
-        idx[band] = indexOf(text.substr(static_cast<std::size_t>(band) * 3, 3));
-    for (int stack = 0; stack < 3; ++stack)
-        idx[3 + stack] = indexOf({text[9 + stack], text[12 + stack], text[15 + stack]});
-    return PatternIdOf(idx[0], idx[1], idx[2], idx[3], idx[4], idx[5]);
-}
-
 } // namespace
 
 std::uint8_t SudokuEngine::LevelFromDifficultyText(std::string_view text,
@@ -89,7 +69,7 @@ void SudokuEngine::GenerateCompleteGrid()
             // Drawn in the order band 1, band 2, stack 0, stack 1, stack 2, band 0.
             std::string text;
             PatternList list = BuildPatternList(text, drawn[5], drawn[0], drawn[1], drawn[2], drawn[3], drawn[4]);
-            PatternId pattern = patternIdOfText(text);
+            PatternId pattern = PatternIdOf(drawn[5], drawn[0], drawn[1], drawn[2], drawn[3], drawn[4]);
             for (int d = 0; d < 9; ++d) {
                 if (d > 0)
                     pattern = pickPatternId(list);
