@@ -112,11 +112,12 @@ void drawPage(QPainter& canvas, int pageWidth, int pageHeight, const std::uint8_
     }
 }
 
-// Why a printer did not start: for a file, what opening it says.
-QString printFailure(const QPrinter& printer)
+// A printer that failed to start or to finish the document, with the cause:
+// for a file, what opening it says.
+QString printFailure(const QPrinter& printer, const QString& whatFailed)
 {
     const QString file = printer.outputFileName();
-    QString cause = QStringLiteral("l'imprimante n'a pas pu commencer le document");
+    QString cause = whatFailed;
     if (!file.isEmpty()) {
         const bool existed = QFileInfo::exists(file);
         QFile probe(file);
@@ -237,12 +238,12 @@ void TfrmMain::mnuPrintClick()
     printer.setDocName(kHeading);
     QPainter canvas;
     if (!canvas.begin(&printer)) {
-        ShowMessage(printFailure(printer));
+        ShowMessage(printFailure(printer, QStringLiteral("l'imprimante n'a pas pu commencer le document")));
         return;
     }
     drawPage(canvas, printer.width(), printer.height(), FCurrent, FGivens);
     if (!canvas.end() || printer.printerState() == QPrinter::Error)
-        ShowMessage(printFailure(printer));
+        ShowMessage(printFailure(printer, QStringLiteral("l'imprimante n'a pas pu terminer le document")));
 }
 
 QString TfrmMain::nextPictureFile() const
