@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class ClickableImage;
 class PanelStatusBar;
@@ -25,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QSlider;
 class QTimer;
@@ -221,12 +223,11 @@ public:
     void ComboBox1Change(QObject* sender);
     void ComboBox4Change(QObject* sender);
 
-    // ---- MainUnitSavedGames.cpp: saved games, the list window, printing ----
+    // ---- MainUnitSavedGames.cpp: saved games and the list window ----
     void mnuLoadClick();
     void mnuSaveClick();
     void ChargeJeu() override;
     void ShowLoadedDifficulty(std::uint8_t level);
-    void mnuPrintClick();
     // dataRoot/<FText(0)>/Parties, dataRoot being the user's data folder.
     QString gamesFolder() const;
     // Empties ListBox1 and fills it with the lines in the order given; the
@@ -240,6 +241,20 @@ public:
     // Grid number of the game in play, kept in saved games (0 for generated
     // and designed games).
     std::int32_t GridNumber = 0;
+
+    // ---- MainUnitPrint.cpp: printing and the metafile export ----
+    // Prints the grid on one page through the print dialog.
+    void mnuPrintClick();
+    // The hidden "Save to Wmf" button: the grid as an enhanced metafile
+    // FAppFolder/sudokuN.wmf, N the first number not taken.
+    void Button1Click(QObject* sender);
+    QString nextPictureFile() const;
+    // The printer the print dialog sets up, kept from one print to the next;
+    // made at the first print.
+    std::shared_ptr<QPrinter> Printer;
+    // Shows the print dialog for the printer; true when the player accepted.
+    // Empty: the modal PrintDialog1.
+    std::function<bool(QPrinter& printer)> RunPrintDialog;
 
     // ---- MainUnitScores.cpp: scores, rules and list deletions ----
     void AjouteScore() override;

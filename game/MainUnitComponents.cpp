@@ -239,6 +239,7 @@ void TfrmMain::createOptionsPanel()
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(8, 312, 75, 25);
     Button1->hide();
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
 
     ComboBox4 = makeRow(panel, "ComboBox4", QRect(24, 262, 104, 19));
     QPalette red = ComboBox4->palette();

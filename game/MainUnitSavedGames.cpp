@@ -122,8 +122,3 @@ void TfrmMain::ShowLoadedDifficulty(std::uint8_t level)
     ComboBox2->setEditText(name);
     Edit1->setText(name);
 }
-
-// Printing the grid is not built yet; the print button does nothing.
-void TfrmMain::mnuPrintClick()
-{
-}
