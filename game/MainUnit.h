@@ -8,9 +8,11 @@
 
 #include <QList>
 #include <QPair>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -154,6 +156,7 @@ public:
     void closeMainWindow() override;
     void hideOptionsPanel() override;
     void setGameState(std::uint8_t state) override;
+    TMouseState* buttonMouse() override { return &FMouse; }
 
     // ---- MainUnitTheme.cpp ----
     void ChargeGraphismes(const QString& theme);
@@ -162,9 +165,6 @@ public:
     void EcranMouseDown(Qt::MouseButton button, int x, int y);
     void EcranMouseUp(Qt::MouseButton button, int x, int y);
     void EcranMouseMove(int x, int y);
-    // Called at the end of every frame: a press released before any frame
-    // saw it is given up only now, after one frame could report it.
-    void endFrameForPress();
     // Puts the picker item found under the mouse into the picker's cell.
     void PlacePionDansGrille();
     // The piece of the item under the mouse: -1 the eraser, 0..8 the digits.
@@ -289,8 +289,11 @@ private:
     void createTimers();
     void layOutChildren();
 
-    // MainUnitBoardInput.cpp: a press that reaches the board.
-    void pressOnBoard(Qt::MouseButton button, int x, int y);
+    // MainUnitBoardInput.cpp: a press that reaches the board; true when the
+    // board acted on it (opened the picker or took one of its items).
+    bool pressOnBoard(Qt::MouseButton button, int x, int y);
+    // The picker item (1..10) drawn by the last frame under the point, or -2.
+    int pickerItemAt(int x, int y) const;
 
     // MainUnitMenus.cpp
     void drawGameColumn();
@@ -309,9 +312,12 @@ private:
     bool m_closed = false;
     bool m_displaySwitched = false;
     bool m_settingsRead = false;
-    int m_framesSincePress = 0;
     bool m_inFrame = false;  // DXTimerTimerloop is running
-    bool m_releasePending = false;
+    // Top-left corners of the picker items 1..10 (at 0..9) as the last frame
+    // drew them; none drawn since the picker opened when m_pickerItemsDrawn
+    // is false.
+    std::array<QPoint, 10> m_pickerItems{};
+    bool m_pickerItemsDrawn = false;
 };
 
 extern TfrmMain* frmMain;

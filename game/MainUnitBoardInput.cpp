@@ -28,6 +28,7 @@ constexpr std::uint8_t kPickerOpeningSpin = 36;
 
 constexpr int kNoItem = -2;
 constexpr int kEraserItem = 1;
+constexpr int kPickerItemSize = 40;
 
 } // namespace
 
@@ -39,26 +40,26 @@ void TfrmMain::EcranMouseDown(Qt::MouseButton button, int x, int y)
     FMouse.Y = y;
     // Set even while a message window blocks the board: its answer buttons
     // need the press.
-    if (button == Qt::LeftButton)
-        FMouse.LeftDown = true;
-    else if (button == Qt::RightButton)
-        FMouse.RightDown = true;
-    m_framesSincePress = 0;
-    m_releasePending = false;
+    FMouse.press(button);
 
     if (BoardInputBlocked || GameState == 0 || GameState == 4)
         return;
+    // A press the board acts on is the board's alone: no button drawn under
+    // the picker takes it afterwards, nor the window a placement opens.
+    bool used = true;
     // The press comes from the widget's event loop, which must not see an
     // exception: a failing multiplayer hook is reported and the board keeps
     // what was already written.
     try {
-        pressOnBoard(button, x, y);
+        used = pressOnBoard(button, x, y);
     } catch (const std::exception& e) {
         ShowMessage(QString::fromLocal8Bit(e.what()));
     }
+    if (used)
+        FMouse.dropPress();
 }
 
-void TfrmMain::pressOnBoard(Qt::MouseButton button, int x, int y)
+bool TfrmMain::pressOnBoard(Qt::MouseButton button, int x, int y)
 {
     const QRect board = Image1Virtuel->geometry();
     const int cx = (x - FBoardLeft) / FCellWidth;
@@ -68,25 +69,29 @@ void TfrmMain::pressOnBoard(Qt::MouseButton button, int x, int y)
         const bool inner = x >= board.left() + kInnerMargin && x <= board.left() + board.width() - kInnerMargin
                            && y >= board.top() + kInnerMargin && y <= board.top() + board.height() - kInnerMargin;
         if (!inner || cx < 0 || cx > 8 || cy < 0 || cy > 8)
-            return;
+            return false;
         if (FGivens[cx * 9 + cy] != kEmptyCell)
-            return;
+            return false;
         FPickerLeft = FBoardLeft + cx * FCellWidth + FCellWidth / 2 - kPickerReach;
         FPickerTop = FBoardTop + cy * FCellHeight + FCellHeight / 2 - kPickerReach;
         FPickerOpen = true;
         FPickerCellX = cx;
         FPickerCellY = cy;
         FPickerHover = kNoItem;
+        m_pickerItemsDrawn = false;
         JoueSon(QStringLiteral("7"));
         FPickerSpin = kPickerOpeningSpin;
-        return;
+        return true;
     }
 
-    // Every press closes the picker; only one on an item found under the
-    // mouse by the last frame does anything more.
+    // Every press closes the picker; only one on an item does anything more.
+    // The item is the one under the press itself, where the last frame drew
+    // it: a quick click moves and presses within one frame, before any frame
+    // has seen the mouse over the item.
     FPickerOpen = false;
+    FPickerHover = pickerItemAt(x, y);
     if (FPickerHover == kNoItem)
-        return;
+        return false;
     std::uint8_t* marks = &FMarks[FPickerCellX * 81 + FPickerCellY * 9];
     if (button == Qt::LeftButton) {
         PlacePionDansGrille();
@@ -95,6 +100,21 @@ void TfrmMain::pressOnBoard(Qt::MouseButton button, int x, int y)
     } else if (FPickerHover > kEraserItem && FPickerHover <= 10) {
         marks[FPickerHover - 2] = marks[FPickerHover - 2] ? 0 : 1;
     }
+    return true;
+}
+
+int TfrmMain::pickerItemAt(int x, int y) const
+{
+    if (!m_pickerItemsDrawn)
+        return kNoItem;
+    // The scene's own rule: strictly inside, a later item over an earlier one.
+    int found = kNoItem;
+    for (int item = 1; item <= static_cast<int>(m_pickerItems.size()); ++item) {
+        const QPoint corner = m_pickerItems[item - 1];
+        if (corner.x() < x && x < corner.x() + kPickerItemSize && corner.y() < y && y < corner.y() + kPickerItemSize)
+            found = item;
+    }
+    return found;
 }
 
 void TfrmMain::EcranMouseUp(Qt::MouseButton button, int x, int y)
@@ -103,24 +123,8 @@ void TfrmMain::EcranMouseUp(Qt::MouseButton button, int x, int y)
     Q_UNUSED(x);
     Q_UNUSED(y);
     // A quick click (a tap, or a press and release within one 25 ms frame)
-    // would otherwise never be seen by the buttons: its release waits for
-    // the end of the next frame.
-    if (m_framesSincePress == 0 && (FMouse.LeftDown || FMouse.RightDown)) {
-        m_releasePending = true;
-        return;
-    }
-    FMouse.LeftDown = false;
-    FMouse.RightDown = false;
-}
-
-void TfrmMain::endFrameForPress()
-{
-    ++m_framesSincePress;
-    if (m_releasePending) {
-        m_releasePending = false;
-        FMouse.LeftDown = false;
-        FMouse.RightDown = false;
-    }
+    // keeps its flags until one frame of buttons has seen it.
+    FMouse.release();
 }
 
 void TfrmMain::EcranMouseMove(int x, int y)

@@ -4,6 +4,7 @@
 // bar's texts are refreshed.
 #include "MainUnit.h"
 
+#include "MessageBox.h"
 #include "PanelStatusBar.h"
 #include "ScreenPainter.h"
 #include "ScreenView.h"
@@ -16,6 +17,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <exception>
 #include <numbers>
 #include <stdexcept>
 
@@ -66,17 +68,31 @@ void TfrmMain::DXTimerTimerloop()
         return;
     const QScopedValueRollback<bool> inFrame(m_inFrame, true);
 
-    // The options panel's read-only mirrors of the chosen difficulty and theme.
-    setTextIfChanged(Edit1, ComboBox2->currentText());
-    setTextIfChanged(Edit2, ComboBox1->currentText());
-
+    // A command run by a drawn button (or anything else in the frame) that
+    // throws ends this frame's drawing only: the screen update is closed, the
+    // error is shown, and the next tick draws again.
+    QString failure;
     Ecran->BeginUpdate();
-    if (FGraphicsLoaded)
-        DrawScene();
+    try {
+        // The options panel's read-only mirrors of the chosen difficulty and theme.
+        setTextIfChanged(Edit1, ComboBox2->currentText());
+        setTextIfChanged(Edit2, ComboBox1->currentText());
+        if (FGraphicsLoaded)
+            DrawScene();
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+        if (failure.isEmpty())
+            failure = QStringLiteral("Unexpected error");
+    } catch (...) {
+        failure = QStringLiteral("Unexpected error");
+    }
     Ecran->Changed();
     Ecran->EndUpdate();
     Ecran->Invalidate();
-    endFrameForPress();
+    FMouse.frameEnded();
+    // Still inside the frame, so the box's own event loop draws no frame.
+    if (!failure.isNull())
+        ShowMessage(failure);
 }
 
 void TfrmMain::DrawScene()
@@ -138,6 +154,8 @@ void TfrmMain::DrawScene()
                 --FPickerSpin;
             const int px = roundHalfEven(kPickerRadius * std::sin(angle) + kPickerRadius + FPickerLeft);
             const int py = roundHalfEven(kPickerRadius * std::cos(angle) + kPickerRadius + FPickerTop);
+            // Kept for a press that comes before the next frame (board input).
+            m_pickerItems[item - 1] = QPoint(px, py);
             const bool hovered = px < FHoverX && FHoverX < px + kPickerItemSize
                                  && py < FHoverY && FHoverY < py + kPickerItemSize;
             // Item 1 is the eraser (pictures 0 and 13), items 2..10 the digits.
@@ -145,6 +163,7 @@ void TfrmMain::DrawScene()
                 FPickerHover = item;
             DrawScreenImage(px, py, BoardImages.item(hovered ? item + 12 : item - 1), kDigitAlpha);
         }
+        m_pickerItemsDrawn = true;
         FMouse.Cursor = FPickerHover != -2 ? crHandPoint : crDefault;
     }
 

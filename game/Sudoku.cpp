@@ -2,6 +2,7 @@
 // splash and runs the message loop until the main window closes.
 #include "AboutUnit.h"
 #include "DebugUnit.h"
+#include "DisplayScaling.h"
 #include "LecteurMP3Unit.h"
 #include "MainUnit.h"
 #include "MultiPlayerSetupUnit.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char* argv[])
 {
+    keepScreenPixelsUnscaled();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sudoku"));
     QApplication::setOrganizationName(QStringLiteral("BRINDLEX"));

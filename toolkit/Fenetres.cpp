@@ -1,6 +1,7 @@
 #include "Fenetres.h"
 
 #include "MessageBox.h"
+#include "TMouseState.h"
 #include "UnitePerso.h"
 
 #include <QListWidget>
@@ -129,6 +130,8 @@ void OpenMessageWindow(std::uint8_t kind, const QString& text, const QString& fi
     if (NoButton.Visible)
         NoButton.Caption = secondCaption;
 
+    if (TMouseState* mouse = g_host ? g_host->buttonMouse() : nullptr)
+        mouse->dropPress();
     MessageWindow.Visible = true;
     BoardInputBlocked = true;
     MessageWindow.Kind = kind;

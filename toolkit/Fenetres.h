@@ -43,6 +43,7 @@ MessageWindowHost* messageWindowHost();
 
 // Opens the window of that kind, replacing any open one. An empty first
 // caption disables the yes button; an empty second one hides the no button.
+// A press down at that moment is dropped (the host's buttonMouse).
 // Sets up ListBox1 for the kind (shown for 1, 2, 7, 8; hidden for 0, 3 to 6).
 void OpenMessageWindow(std::uint8_t kind, const QString& text, const QString& firstCaption,
                        const QString& secondCaption);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class QListWidget;
+struct TMouseState;
 
 // What the message windows need from the main window: its list window and
 // the commands that a yes answer runs. The main window implements this and
@@ -37,4 +38,9 @@ public:
     // Kind 6 (back to the home screen): hide Panel_Options; set GameState.
     virtual void hideOptionsPanel() = 0;
     virtual void setGameState(std::uint8_t state) = 0;
+
+    // The mouse the answer buttons read (the main window's FMouse); opening a
+    // window drops the press it holds, so a press made before the window
+    // was there never answers it. Null: no mouse to tell.
+    virtual TMouseState* buttonMouse() { return nullptr; }
 };

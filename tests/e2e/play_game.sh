@@ -4,7 +4,8 @@
 # the number picker into an empty cell, a pencil mark with the right button,
 # a check, the solution shown. Back home, a grid designed through the picker,
 # graded, accepted and played: a digit placed, pause and resume, then the
-# developer's name shortcut and a placement that wins, up to the win window.
+# developer's name shortcut and a quick click that places the winning digit:
+# the win window stays open until its yes is clicked.
 # Finally the program is quit through its windows.
 #
 # usage: play_game.sh <sudoku program> [lsan suppressions file]
@@ -159,11 +160,19 @@ xdotool key 1
 sleep 0.2
 game_button 4
 sleep 0.3
-pick "$bx" "$by" 2
-wait_for 20 "the winning placement opened no window" window_open
+# The last digit goes into cell (1, 5) with a quick click on the picker's 9,
+# which stands over the place of the win window's yes button: the winning
+# press must not answer the window it opens.
+[ "${design:$((5 * 10 + 1)):1}" = "_" ] || fail "cell (1, 5) is not empty in the designed grid"
+quick_pick 1 5 9
+wait_for 20 "the quick click on the last digit opened no win window" window_open
 step "won: the win window is open"
+sleep 0.5
+shot still_open
+window_open "$work/still_open.png" || fail "the winning click answered the win window"
 answer_yes
-wait_for 20 "the win window did not close" window_closed
+wait_for 20 "the win window did not close after yes" window_closed
+step "the win window stayed open until yes"
 
 # ---- quit the game, then the program ----
 game_button 6

@@ -127,32 +127,48 @@ TEST_F(BoardInputTest, HandCursorShowsOnlyOverEmptyCellsWhilePlaying)
     EXPECT_EQ(cursorAt(cellCentre(5, 4)), crDefault) << "paused";
 }
 
-TEST_F(BoardInputTest, EveryPressClosesThePickerButOnlyAnItemFoundByTheLastFrameCounts)
+TEST_F(BoardInputTest, EveryPressClosesThePickerAndActsOnTheItemUnderThePress)
 {
-    // Pointing at an item without a frame in between: the press only closes.
-    openPicker(4, 3);
     const QPoint item = pickerItemCentre(4, 3, digitItem(2));
+    // Opened on cell (4, 3), drawn at rest, the mouse over no item.
+    auto openAtRest = [&] {
+        openPicker(4, 3);
+        frame();
+    };
+
+    // A quick click: the move onto the item and the press come within one
+    // frame, so no frame has seen the mouse over the item yet.
+    openAtRest();
     click(item);
     EXPECT_FALSE(window().FPickerOpen);
-    EXPECT_EQ(current(4, 3), kEmptyCell);
+    EXPECT_EQ(current(4, 3), 1);
 
-    // A press away from every item only closes.
-    openPicker(4, 3);
-    window().EcranMouseMove(cellCentre(4, 3).x(), cellCentre(4, 3).y());
-    frame();
-    click(cellCentre(4, 3));
-    EXPECT_FALSE(window().FPickerOpen);
-    EXPECT_EQ(current(4, 3), kEmptyCell);
+    // The press's own position counts, not the last move's.
+    openAtRest();
+    window().EcranMouseDown(Qt::RightButton, item.x(), item.y());
+    window().EcranMouseUp(Qt::RightButton, item.x(), item.y());
+    EXPECT_EQ(mark(4, 3, 1), 1);
 
-    // The item found by the last frame counts even when the mouse has left it.
-    openPicker(4, 3);
+    // An item found under the mouse by the last frame no longer counts once
+    // the mouse has left it: a press away from every item only closes.
+    current(4, 3) = kEmptyCell;
+    openAtRest();
     window().EcranMouseMove(item.x(), item.y());
     frame();
     EXPECT_EQ(window().FPickerHover, digitItem(2));
-    EXPECT_EQ(window().SelectedPiece(), 1);
     click(cellCentre(4, 3));
     EXPECT_FALSE(window().FPickerOpen);
-    EXPECT_EQ(current(4, 3), 1);
+    EXPECT_EQ(current(4, 3), kEmptyCell);
+    EXPECT_EQ(mark(4, 3, 1), 1) << "only the closing happened";
+
+    // The item's edges are not part of it: the eraser of cell (4, 3) stands
+    // at (573, 369), 40 by 40.
+    openAtRest();
+    click({590, 369});
+    EXPECT_EQ(mark(4, 3, 1), 1) << "a press on the top edge closes only";
+    openAtRest();
+    click({590, 370});
+    EXPECT_EQ(marksOf(4, 3), 0) << "one pixel in, the eraser clears the marks";
 }
 
 TEST_F(BoardInputTest, EveryItemPlacesItsPiece)

@@ -339,6 +339,36 @@ TEST_F(GameFlowTest, CompletingTheGridWinsWithApplauseAndTheWinWindow)
     expectEnabled({1, 4, 5, 9}, {0, 2, 3, 7}, "win window answered");
 }
 
+TEST_F(GameFlowTest, WinningPressOverTheYesButtonLeavesTheWinWindowOpen)
+{
+    TfrmMain& w = window();
+    // The last empty cell is (2, 5), its right digit a 9: the picker's 9
+    // stands at (418, 500), over the win window's yes button (312, 500).
+    const auto solution = knownSolution();
+    for (int i = 0; i < 81; ++i)
+        w.FCurrent[i] = solution[i];
+    current(2, 5) = kEmptyCell;
+    w.FSolution[2 * 9 + 5] = 8;
+    const QPoint nine(438, 520);
+
+    // Pointed at, seen by a frame, pressed and released at once: the release
+    // waits for the next frame.
+    openPicker(2, 5);
+    chooseItem(2, 5, 10);
+    ASSERT_EQ(w.GameState, 4);
+    ASSERT_TRUE(MessageWindow.Visible);
+    frame();
+    frame();
+    EXPECT_TRUE(MessageWindow.Visible) << "the winning press answered the win window";
+    expectEnabled({}, {1, 4, 5, 9}, "win window still open");
+
+    // Only a new press answers it.
+    click(nine);
+    frame();
+    EXPECT_FALSE(MessageWindow.Visible);
+    expectEnabled({1, 4, 5, 9}, {}, "win window answered");
+}
+
 TEST_F(GameFlowTest, AWrongDigitInTheLastCellDoesNotEndTheGame)
 {
     TfrmMain& w = window();

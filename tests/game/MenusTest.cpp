@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <stdexcept>
+
 namespace {
 
 // The middle of a 150 by 38 button face whose top-left corner is (x, y).
@@ -343,4 +345,59 @@ TEST_F(MenusTest, AFrameTickWhileACommandsMessageBoxIsOpenDrawsNothing)
     // The frames after the box run as before.
     frame();
     EXPECT_EQ(window().FErrorFlash, 8);
+}
+
+TEST_F(MenusTest, PressDownWhenAMessageWindowOpensAnswersNoButton)
+{
+    // Held where the yes button will stand, over no button of the home screen.
+    const QPoint yes(262 + 50 + 75, 200 + 300 + 19);
+    pressAt(yes.x(), yes.y());
+    frame();
+    ASSERT_TRUE(window().FMouse.LeftDown) << "pending over no button";
+    OpenMessageWindow(9, QStringLiteral("Notice"), QStringLiteral("Ok"), QString());
+    frame();
+    frame();
+    EXPECT_TRUE(MessageWindow.Visible);
+
+    window().EcranMouseUp(Qt::LeftButton, yes.x(), yes.y());
+    pressAt(yes.x(), yes.y());
+    frame();
+    EXPECT_FALSE(MessageWindow.Visible);
+}
+
+TEST_F(MenusTest, CommandThatThrowsIsReportedAndTheFramesGoOn)
+{
+    // The rules button with no rules file beside the program reports it in a
+    // box; here the box itself fails, first with a standard exception, then
+    // with anything else.
+    QTemporaryDir elsewhere;
+    window().FAppFolder = elsewhere.path() + u'/';
+    const QPoint rules = middleOf(kHomeColumnX, kHomeColumnY + 5 * kButtonStep);
+    QStringList reported;
+    int boxes = 0;
+    const MessageBoxHandler previous = setMessageBoxHandler([&](const QString& text) {
+        ++boxes;
+        if (boxes == 1)
+            throw std::runtime_error("rules box failed");
+        if (boxes == 3)
+            throw 42;
+        reported << text;
+    });
+    pressAt(rules.x(), rules.y());
+    EXPECT_NO_THROW(frame());
+    window().EcranMouseUp(Qt::LeftButton, rules.x(), rules.y());
+    pressAt(rules.x(), rules.y());
+    EXPECT_NO_THROW(frame());
+    setMessageBoxHandler(previous);
+
+    ASSERT_EQ(reported.size(), 2);
+    EXPECT_EQ(reported[0], QStringLiteral("rules box failed"));
+    EXPECT_FALSE(reported[1].isEmpty());
+    EXPECT_FALSE(screen().paintingActive());
+
+    // The next frames draw and run commands as before: the quit button.
+    window().EcranMouseUp(Qt::LeftButton, rules.x(), rules.y());
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    EXPECT_TRUE(MessageWindow.Visible);
+    EXPECT_EQ(MessageWindow.Kind, 4);
 }

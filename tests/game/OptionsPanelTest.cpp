@@ -8,12 +8,17 @@
 #include "UnitePerso.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
+
+#include <functional>
 
 namespace {
 
@@ -171,14 +176,6 @@ static void typeInto(QWidget* field, const QString& text)
     }
 }
 
-TEST_F(OptionsPanelTest, PlayerNameTakesNineTypedCharacters)
-{
-    TfrmMain& w = window();
-    w.NomDuJoueur->clear();
-    typeInto(w.NomDuJoueur, QStringLiteral("Alexandrine"));
-    EXPECT_EQ(w.NomDuJoueur->text(), QStringLiteral("Alexandri"));
-}
-
 TEST_F(OptionsPanelTest, LongerNameSetByTheProgramStaysWholeButCannotGrow)
 {
     TfrmMain& w = window();
@@ -190,4 +187,72 @@ TEST_F(OptionsPanelTest, LongerNameSetByTheProgramStaysWholeButCannotGrow)
     QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
     QCoreApplication::sendEvent(w.NomDuJoueur, &backspace);
     EXPECT_EQ(w.NomDuJoueur->text(), QStringLiteral("Bartholom"));
+}
+
+TEST_F(OptionsPanelTest, PlayerNameKeepsNineCharactersHoweverThePlayerPutsTextIn)
+{
+    QLineEdit* name = window().NomDuJoueur;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString longName = QStringLiteral("Alexandrine");
+    clipboard->setText(longName);
+    if (clipboard->supportsSelection())
+        clipboard->setText(longName, QClipboard::Selection);
+
+    struct Way
+    {
+        const char* what;
+        std::function<void()> put;
+    };
+    const Way ways[] = {
+        {"typed", [&] { typeInto(name, longName); }},
+        {"pasted with the keys", [&] {
+             QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+             QCoreApplication::sendEvent(name, &paste);
+         }},
+        {"pasted from the context menu", [&] { name->paste(); }},
+        {"inserted", [&] { name->insert(longName); }},
+        {"dropped", [&] {
+             QMimeData data;
+             data.setText(longName);
+             QDragEnterEvent enter(QPoint(2, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(name, &enter);
+             QDropEvent drop(QPointF(2, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(name, &drop);
+         }},
+    };
+    for (const Way& way : ways) {
+        name->clear();
+        way.put();
+        EXPECT_EQ(name->text(), QStringLiteral("Alexandri")) << way.what;
+    }
+
+    // Into a name already there, only what fits is taken, at the cursor.
+    name->setText(QStringLiteral("Joueur"));
+    name->setCursorPosition(3);
+    name->insert(longName);
+    EXPECT_EQ(name->text(), QStringLiteral("JouAleeur"));
+    EXPECT_EQ(name->cursorPosition(), 6);
+
+    // Over a selection, the selection goes first.
+    name->setText(QStringLiteral("Joueur"));
+    name->setSelection(0, 6);
+    name->insert(longName);
+    EXPECT_EQ(name->text(), QStringLiteral("Alexandri"));
+
+    // The middle button pastes the selection where the platform has one.
+    if (clipboard->supportsSelection()) {
+        name->clear();
+        const QPointF inside(5, 5);
+        QMouseEvent press(QEvent::MouseButtonPress, inside, name->mapToGlobal(inside), Qt::MiddleButton,
+                          Qt::MiddleButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, name->mapToGlobal(inside), Qt::MiddleButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(name, &press);
+        QCoreApplication::sendEvent(name, &release);
+        EXPECT_EQ(name->text(), QStringLiteral("Alexandri")) << "middle-click paste";
+    }
+
+    // A name the program sets is kept whole.
+    name->setText(longName);
+    EXPECT_EQ(name->text(), longName);
 }
