@@ -2,8 +2,10 @@
 // SDL's dummy audio driver, which runs at real speed without a sound card.
 #include "LecteurMP3Unit.h"
 #include "MessageCapture.h"
+#include "Mp3Length.h"
 #include "MusicHost.h"
 #include "SdlMediaDevice.h"
+#include "Sounds.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,6 +38,41 @@ public:
 };
 
 } // namespace
+
+namespace {
+
+// MPEG-1 layer III frames of 128 kbit/s at 44.1 kHz: 417 bytes, 1152 samples.
+QByteArray frames(int count)
+{
+    QByteArray frame(417, '\0');
+    frame[0] = char(0xFF);
+    frame[1] = char(0xFB);
+    frame[2] = char(0x90);
+    return frame.repeated(count);
+}
+
+} // namespace
+
+TEST(Mp3Length, CountsFramesOrReadsTheEncoderTagAndRejectsOtherData)
+{
+    // 100 frames less the usual 1105 samples of encoder and decoder delay.
+    EXPECT_EQ(mp3LengthMs(frames(100)), (100 * 1152 - 1105) * 1000 / 44100);
+    // An ID3 tag and stray bytes ahead of the first frame are skipped.
+    const QByteArray tag = QByteArray("ID3\x04\0\0\0\0\0\x0A", 10) + QByteArray(10, 'x') + "junk";
+    EXPECT_EQ(mp3LengthMs(tag + frames(100)), (100 * 1152 - 1105) * 1000 / 44100);
+
+    // An Info frame with a LAME tag: 99 frames of music, delay 576, padding 1000.
+    QByteArray tagged = frames(100);
+    const int info = 4 + 32;
+    tagged.replace(info, 12, QByteArray("Info\0\0\0\x0F\0\0\0\x63", 12));
+    tagged.replace(info + 120, 4, "LAME");
+    tagged.replace(info + 141, 3, QByteArray("\x24\x03\xE8", 3));
+    EXPECT_EQ(mp3LengthMs(tagged), (99 * 1152 - 576 - 529 - 1000) * 1000 / 44100);
+
+    EXPECT_EQ(mp3LengthMs(QByteArray()), -1);
+    EXPECT_EQ(mp3LengthMs(QByteArray("These are words, not frames of sound.")), -1);
+    EXPECT_EQ(mp3LengthMs(QByteArray(4000, char(0xFF))), -1);
+}
 
 TEST(SdlMediaDevice, LengthsOfTheDataFolderTracksAreWithin50Ms)
 {
@@ -86,6 +123,22 @@ TEST(SdlMediaDevice, PositionRunsWhilePlayingAndStandsWhilePaused)
         QThread::msleep(20);
     EXPECT_EQ(device.mode(), MediaDevice::Mode::Stopped);
     EXPECT_EQ(device.position(), device.length());
+}
+
+TEST(SdlMediaDevice, SoundEffectPlaysOverTheMusic)
+{
+    SdlMediaDevice device;
+    ASSERT_TRUE(device.open(track("Night Lanterns.mp3")));
+    device.play();
+    Sounds sounds(QStringLiteral(SUDOKU_DATA_DIR));
+    sounds.JoueSon(QStringLiteral("applause"));
+    EXPECT_FALSE(sounds.currentIsDefault());
+    EXPECT_TRUE(sounds.isPlaying());
+    const std::int64_t before = device.position();
+    QThread::msleep(200);
+    EXPECT_TRUE(sounds.isPlaying());
+    EXPECT_EQ(device.mode(), MediaDevice::Mode::Playing);
+    EXPECT_GT(device.position(), before);
 }
 
 TEST(SdlMediaDevice, VolumeMapsOntoTheMixerScaleAndStaysForLaterTracks)
