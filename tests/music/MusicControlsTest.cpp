@@ -96,6 +96,11 @@ TEST_F(MusicWindowTest, StartUpListsTheThreeTracksAndPlaysTheFirstAtTheSavedVolu
     w.ClicksurLecture(nullptr);
     EXPECT_EQ(m_device->mode(), MediaDevice::Mode::Playing);
     EXPECT_EQ(m_device->opened.size(), 2);
+    // Picking another track in the list plays it.
+    w.ComboBox3->setCurrentIndex(2);
+    EXPECT_EQ(m_device->opened.size(), 2);
+    emit w.ComboBox3->activated(2);
+    EXPECT_EQ(m_device->opened.last(), dataTrack(QStringLiteral("Pastel Waltz.mp3")));
 
     closeWindow();
     EXPECT_FALSE(m_player->TimerMP3->isActive());
