@@ -229,22 +229,6 @@ TEST_F(PlayerTest, PauseToggleAndAnotherTrackWhilePausedPlaysAtOnce)
     EXPECT_EQ(m_device->mode(), MediaDevice::Mode::Playing);
 }
 
-TEST_F(PlayerTest, StopUnloadsAndEmptiesTheTitles)
-{
-    setTracks({QStringLiteral("one.mp3")});
-    m_player->TreeViewMP3DblClick();
-    ticks(1);
-    EXPECT_FALSE(m_host.title.isEmpty());
-    m_player->ImageArretClick();
-    EXPECT_EQ(m_device->mode(), MediaDevice::Mode::Closed);
-    EXPECT_FALSE(m_player->TimerMP3->isActive());
-    EXPECT_TRUE(m_host.title.isEmpty());
-    EXPECT_TRUE(m_player->LabelDefilement.isEmpty());
-    EXPECT_EQ(m_player->LabelTempsMp3, QStringLiteral("00 : 00"));
-    ticks(2);  // the title timer writes nothing without a track
-    EXPECT_TRUE(m_host.title.isEmpty());
-}
-
 TEST_F(PlayerTest, ProgressBarSeeksAndDriveWalkListsEveryTrackBelowItsRoot)
 {
     setTracks({QStringLiteral("one.mp3")});
