@@ -2,6 +2,7 @@
 
 #include "LanguageTexts.h"
 #include "MessageWindowHost.h"
+#include "MusicHost.h"
 #include "Sounds.h"
 #include "SudokuEngine.h"
 #include "TMouseState.h"
@@ -40,7 +41,7 @@ class QTimer;
 // and the language lines. Its components keep the names the rest of the game
 // uses. The methods are implemented by concern in MainUnit*.cpp, grouped
 // below by file.
-class TfrmMain : public QWidget, public SudokuEngine, public MessageWindowHost
+class TfrmMain : public QWidget, public SudokuEngine, public MessageWindowHost, public MusicHost
 {
     Q_OBJECT
 
@@ -222,6 +223,30 @@ public:
     void ImageF4DClick(QObject* sender);
     void ComboBox1Change(QObject* sender);
     void ComboBox4Change(QObject* sender);
+
+    // ---- MainUnitMusic.cpp: the music controls of the options panel ----
+    // Binds the play, pause, stop and import images, the track list and the
+    // volume slider; called once at creation.
+    void connectMusicControls();
+    // Lists the folder's MP3 files in ComboBox3 and makes fileName, or else
+    // the first of them, the current track; plays nothing.
+    void AjouteListeDeMusiques(const QString& folder, const QString& fileName);
+    void ComboBox3Change(QObject* sender);
+    void ClicksurLecture(QObject* sender);
+    void ImagePauseClick(QObject* sender);
+    void ImageArretClick(QObject* sender);
+    void TrackBarMP3Change(QObject* sender);
+    void ImageBtImportMP3Click(QObject* sender);
+    // Asks for the MP3 file to import: its full path, empty when cancelled.
+    // Empty function: OpenDialog1.
+    std::function<QString()> ChooseMp3File;
+    // The directory of ListBox: the folder the track list was filled from.
+    QString FMusicFolder;
+    QStringList trackNames() const override;
+    QString currentTrack() const override;
+    void setCurrentTrack(const QString& name) override;
+    QString musicFolder() const override;
+    void showScrollTitle(const QString& text) override;
 
     // ---- MainUnitSavedGames.cpp: saved games and the list window ----
     void mnuLoadClick();

@@ -5,6 +5,7 @@
 #include "ClickableImage.h"
 #include "DebugUnit.h"
 #include "Fenetres.h"
+#include "LecteurMP3Unit.h"
 #include "LimitedLineEdit.h"
 #include "PanelStatusBar.h"
 #include "ScreenView.h"
@@ -102,6 +103,7 @@ TfrmMain::TfrmMain(const QString& appFolder, QWidget* parent)
 
     createComponents();
     connectOptionsPanel();
+    connectMusicControls();
     setScreenBitmap(&Ecran->Bitmap());
     setMessageWindowHost(this);
     SetDebugSink([](const std::string& note) {
@@ -120,6 +122,8 @@ TfrmMain::~TfrmMain()
         setMessageWindowHost(nullptr);
     if (frmMain == this)
         frmMain = nullptr;
+    if (FormLecteurMP3 && FormLecteurMP3->host() == this)
+        FormLecteurMP3->setHost(nullptr);
 }
 
 void TfrmMain::createComponents()
@@ -315,6 +319,10 @@ void TfrmMain::createOptionsPanel()
     TrackBarMP3->setToolTip(QStringLiteral("Volume"));
     TrackBarMP3->setTickPosition(QSlider::NoTicks);
     TrackBarMP3->setCursor(Qt::PointingHandCursor);
+    // Position 0 at the top, as the volume reads it (1000 - position): up is
+    // louder, for the mouse, the wheel and the keys alike.
+    TrackBarMP3->setInvertedAppearance(true);
+    TrackBarMP3->setInvertedControls(true);
 
     Edit1 = new QLineEdit(panel);
     Edit1->setObjectName(QStringLiteral("Edit1"));

@@ -118,9 +118,13 @@ void TfrmMain::Timer2SplashScreenTimer()
     ReadSettings();
     ChargeGraphismes(themeRowText());
 
+    // No track was chosen yet, so the folder's first one becomes current.
+    AjouteListeDeMusiques(FAppFolder + QStringLiteral("Musique/"), ComboBox3->currentText());
     // Nudging the slider runs its change handler, which hands the volume to
     // the music player.
     TrackBarMP3->setValue(TrackBarMP3->value() + 1);
+    if (!MusicPaused && FormLecteurMP3)
+        FormLecteurMP3->ImageLectureClick(this);
 }
 
 void TfrmMain::SetInitialButtons()
@@ -207,6 +211,10 @@ void TfrmMain::FormClose()
     if (m_displaySwitched)
         SwitchDisplay(false);
     FPickerOpen = false;
+    if (FormLecteurMP3) {
+        FormLecteurMP3->TimerMP3->stop();
+        FormLecteurMP3->TimerDefilement->stop();
+    }
     DXTimer->stop();
 }
 

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     // Owned here until the end of the program, freed in the reverse order.
     const auto main = std::make_unique<TfrmMain>();
     frmMain = main.get();
-    const auto player = std::make_unique<TFormLecteurMP3>();
+    const auto player = std::make_unique<TFormLecteurMP3>(frmMain);
     FormLecteurMP3 = player.get();
     const QString appFolder = frmMain->FAppFolder;
     const auto about = std::make_unique<TfrmAbout>(appFolder);

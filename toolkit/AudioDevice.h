@@ -1,6 +1,8 @@
 #pragma once
 
-// Opens the SDL_mixer audio device on the first call, for the whole process;
-// later calls answer the outcome of that first attempt. False means there is
-// no usable audio output and sound calls should do nothing.
+// The process's one audio output, shared by the wave sounds (a mixer
+// channel) and the music (SDL_mixer's music stream), so that both play at
+// once. Opened on the first call; later calls answer the outcome of that
+// first attempt. False means there is no usable audio output and sound and
+// music calls should do nothing.
 bool openAudioDevice();

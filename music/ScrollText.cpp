@@ -1,0 +1,45 @@
+#include "ScrollText.h"
+
+#include <cmath>
+
+namespace {
+
+QString twoDigits(std::int64_t n)
+{
+    return n < 10 ? QStringLiteral("0") + QString::number(n) : QString::number(n);
+}
+
+} // namespace
+
+QStringList scrollCharsFor(const QString& title, std::int64_t lengthMs)
+{
+    // nearbyint rounds a half to the even neighbour in the default mode.
+    const auto seconds = static_cast<std::int64_t>(std::nearbyint(static_cast<double>(lengthMs) / 1000.0));
+    const QString text = title + QStringLiteral("  (") + twoDigits(seconds / 60) + QLatin1Char(':')
+                         + twoDigits(seconds % 60) + QStringLiteral(")  **  ");
+    QStringList chars;
+    chars.reserve(text.size());
+    for (const QChar c : text)
+        chars << QString(c);
+    return chars;
+}
+
+QString scrollWindow(const QStringList& chars, int pos)
+{
+    const int count = static_cast<int>(chars.size());
+    QString text;
+    if (count > kScrollWidth) {
+        int taken = 0;
+        for (int i = pos; i < count && taken < kScrollWidth; ++i, ++taken)
+            text += chars[i];
+        if (pos > 0)
+            for (int i = 0; taken < kScrollWidth; ++i, ++taken)
+                text += chars[i];
+    } else {
+        for (int i = pos; i < count; ++i)
+            text += chars[i];
+        for (int i = 0; i < pos && i < count; ++i)
+            text += chars[i];
+    }
+    return text;
+}
