@@ -96,7 +96,8 @@ void TUdpThread::SendToPeer(const QString& Host, int Port, const QString& Messag
         throw ENetError("Invalid port " + std::to_string(Port));
     const QByteArray text = toWire(Message);
     const std::string bytes = datagram::frame(m_port, GameId, std::string_view(text.constData(), text.size()));
-    SendDatagram(host, static_cast<std::uint16_t>(Port), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    SendDatagram(host, static_cast<std::uint16_t>(Port),
+                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 void TUdpThread::SendToPlayer(const QString& Entry, const QString& Message)
@@ -127,13 +128,13 @@ void TUdpThread::SendGameStart(const QString& Puzzle, const QString& Solution)
     }
 }
 
-void TUdpThread::SendJoinRequest(int GameId_, const QString& Host, int Port, const QString& Name)
+void TUdpThread::SendJoinRequest(int JoinedGameId, const QString& Host, int Port, const QString& Name)
 {
-    GameId = GameId_;
+    GameId = JoinedGameId;
     JoinedGame joined;
     joined.host = QHostAddress(Host.left(Host.indexOf(QLatin1Char('='))));
     joined.port = static_cast<std::uint16_t>(Port);
-    joined.gameId = GameId_;
+    joined.gameId = JoinedGameId;
     m_joined = joined;
     SendToPeer(Host, Port, QString::fromLatin1(datagram::kJoinRequest) + Name);
 }
@@ -199,6 +200,8 @@ void TUdpThread::readPendingDatagrams()
 
 void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, std::uint16_t sourcePort)
 {
+    // Each callback is called through a copy: it may Terminate this thread,
+    // which clears the callbacks while the copy still runs.
     // Game messages must come from the port they name: peers send from the
     // socket they listen on, so anything else is someone posing as a player.
     const bool honest = m.senderPort == sourcePort;
@@ -210,7 +213,7 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
             handleLocateRequest(m, source);
             break;
         case datagram::Kind::LocateReply:
-            if (OnGameLocated) {
+            if (const auto located = OnGameLocated) {
                 TGameRow row;
                 row.Host = fromWire(m.name);
                 row.Players = m.playerCount;
@@ -220,7 +223,7 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
                 row.Address = source.toString();
                 row.Port = IntToHex(m.senderPort, 4);
                 row.GameId = m.gameId;
-                OnGameLocated(row);
+                located(row);
             }
             break;
         case datagram::Kind::JoinRequest:
@@ -267,8 +270,8 @@ void TUdpThread::handleJoinRequest(const datagram::Message& m, const QHostAddres
     }
     const QString name = fromWire(m.name);
     HostingInfo->AddPlayer(address, m.senderPort, name);
-    if (OnPlayerJoined)
-        OnPlayerJoined(name, address, m.senderPort);
+    if (const auto joined = OnPlayerJoined)
+        joined(name, address, m.senderPort);
 }
 
 bool TUdpThread::fromJoinedHost(const datagram::Message& m, const QHostAddress& source) const
@@ -293,8 +296,8 @@ void TUdpThread::handleGameStart(const datagram::Message& m, const QHostAddress&
     m_joined->started = true;
     m_joined->roster = std::move(roster);
     m_joined->myIndex = m.index;
-    if (OnGameStarted)
-        OnGameStarted(start);
+    if (const auto started = OnGameStarted)
+        started(start);
 }
 
 void TUdpThread::handleGameCancelled(const datagram::Message& m, const QHostAddress& source)
@@ -302,8 +305,8 @@ void TUdpThread::handleGameCancelled(const datagram::Message& m, const QHostAddr
     if (!fromJoinedHost(m, source) || m_joined->started)
         return;
     m_joined.reset();
-    if (OnGameCancelled)
-        OnGameCancelled();
+    if (const auto cancelled = OnGameCancelled)
+        cancelled();
 }
 
 void TUdpThread::handlePiecePlaced(const datagram::Message& m, const QHostAddress& source)
@@ -329,6 +332,6 @@ void TUdpThread::handlePiecePlaced(const datagram::Message& m, const QHostAddres
     const QHostAddress& expected = m.index == 0 && m_joined ? hostAddress : listed;
     if (port != m.senderPort || !source.isEqual(expected, QHostAddress::ConvertV4MappedToIPv4))
         return;
-    if (OnPiecePlaced)
-        OnPiecePlaced(m.index, m.x, m.y, m.value);
+    if (const auto placed = OnPiecePlaced)
+        placed(m.index, m.x, m.y, m.value);
 }

@@ -147,7 +147,8 @@ TEST_F(PlayerWindowsTest, OpponentWindowMarksFilledCellsAndKnowsWhenTheGridIsCom
     opponent.PiecePlaced(3, 5, 8);
     opponent.PiecePlaced(8, 0, 0);
     const QImage shown = opponent.Image1->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(shown, TfrmOtherPlayerProgress::DrawMiniature(opponent.FOpponentGrid).convertToFormat(QImage::Format_ARGB32));
+    EXPECT_EQ(shown,
+              TfrmOtherPlayerProgress::DrawMiniature(opponent.FOpponentGrid).convertToFormat(QImage::Format_ARGB32));
     const int cell = TfrmOtherPlayerProgress::kCellPixels;
     for (int x = 0; x < 9; ++x) {
         for (int y = 0; y < 9; ++y) {

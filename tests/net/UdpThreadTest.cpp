@@ -94,7 +94,7 @@ TEST_F(UdpThreadTest, AHostAloneStartsAndCancelsWithoutSending)
     EXPECT_EQ(thread.GetPlayerCount(), 0);
 }
 
-TEST_F(UdpThreadTest, DatagramsCarryOwnPortAndGameIdAndHostsAreCutAtTheirEquals)
+TEST_F(UdpThreadTest, DatagramsCarryOwnPortAndGameIdHostsAreCutAtEqualsAndLocateTriesElevenPorts)
 {
     RecordingUdpThread thread;
     ASSERT_EQ(thread.GameId, -1);
@@ -114,17 +114,14 @@ TEST_F(UdpThreadTest, DatagramsCarryOwnPortAndGameIdAndHostsAreCutAtTheirEquals)
     EXPECT_THROW(thread.SendToPeer(QStringLiteral("nowhere"), 12001, QStringLiteral("x")), ENetError);
     EXPECT_THROW(thread.SendToPeer(kLoopback, 0, QStringLiteral("x")), ENetError);
     EXPECT_EQ(thread.sent.size(), 3u);  // "nowhere" was tried and refused
-}
 
-TEST_F(UdpThreadTest, LocateTriesAllElevenPortsAndSwallowsTheirErrors)
-{
-    RecordingUdpThread thread;
+    // Locate tries all eleven ports even when every send fails.
+    thread.sent.clear();
     EXPECT_NO_THROW(thread.Locate(QStringLiteral("256.0.0.1")));
     ASSERT_EQ(thread.sent.size(), 11u);
-    for (int i = 0; i < 11; ++i) {
-        EXPECT_EQ(thread.sent[static_cast<std::size_t>(i)].port, 12000 + i);
-        EXPECT_EQ(text(thread.sent[static_cast<std::size_t>(i)].bytes).substr(12), "SudokuLocateRequest" + std::string(1, '\0'));
-    }
+    for (std::size_t i = 0; i < 11; ++i)
+        EXPECT_EQ(thread.sent[i].port, 12000 + i);
+    EXPECT_EQ(text(thread.sent[10].bytes).substr(12), "SudokuLocateRequest" + std::string(1, '\0'));
 }
 
 TEST_F(UdpThreadTest, BindsAFreePortWithBroadcastAllowedOrFailsWithNothingLeft)
@@ -343,7 +340,7 @@ TEST_F(UdpThreadTest, MalformedDatagramsAreDroppedAndTheSocketGoesOnServing)
     EXPECT_EQ(host.HostingInfo->Players[1], IntToHex(strangerPort(), 4) + QStringLiteral("127.0.0.1=Eve"));
 }
 
-TEST_F(UdpThreadTest, TerminateClosesTheSocketAndFreesTheThread)
+TEST_F(UdpThreadTest, TerminateClosesTheSocketAndFreesTheThreadEvenFromItsOwnCallback)
 {
     QPointer<TUdpThread> thread = new TUdpThread(0, 0);
     thread->OnGameLocated = [](const TGameRow&) {};
@@ -354,4 +351,20 @@ TEST_F(UdpThreadTest, TerminateClosesTheSocketAndFreesTheThread)
     EXPECT_THROW(thread->SendToPeer(kLoopback, 12000, QStringLiteral("x")), ENetError);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(thread.isNull());
+
+    // A callback that ends the game terminates the thread it runs in.
+    TUdpThread host(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    QPointer<TUdpThread> ann = new TUdpThread(0, 0);
+    int cancelled = 0;
+    ann->OnGameCancelled = [&cancelled, ann, note = QStringLiteral("game over")] {
+        ann->Terminate();
+        cancelled += note.size();
+    };
+    join(*ann, host, QStringLiteral("Ann"));
+    host.SendGameCancelled();
+    ASSERT_TRUE(pumpUntil([&] { return cancelled != 0; }));
+    EXPECT_EQ(cancelled, 9);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(ann.isNull());
 }
