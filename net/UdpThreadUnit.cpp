@@ -187,6 +187,8 @@ void TUdpThread::readPendingDatagrams()
     while (!m_terminated && Udp->hasPendingDatagrams()) {
         // One byte over the limit is enough to see that a datagram is too long.
         const QNetworkDatagram received = Udp->receiveDatagram(datagram::kMaxDatagramLength + 1);
+        if (received.senderAddress().isNull())
+            break;  // a read error: what is left waits for the next readyRead
         const QByteArray& data = received.data();
         const QHostAddress source = ipv4Of(received.senderAddress());
         const QByteArray sourceText = source.toString().toLatin1();
@@ -200,13 +202,13 @@ void TUdpThread::readPendingDatagrams()
 
 void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, std::uint16_t sourcePort)
 {
-    // Each callback is called through a copy: it may Terminate this thread,
-    // which clears the callbacks while the copy still runs.
     // Game messages must come from the port they name: peers send from the
     // socket they listen on, so anything else is someone posing as a player.
     const bool honest = m.senderPort == sourcePort;
-    // A callback may throw; the event loop must not see it, and the socket
-    // goes on serving.
+    // Callbacks are called through a copy, since one may Terminate this
+    // thread, which clears them while the copy runs. Whatever is thrown
+    // stays here: the event loop must not see it, and the socket goes on
+    // serving.
     try {
         switch (m.kind) {
         case datagram::Kind::LocateRequest:
