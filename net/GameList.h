@@ -1,0 +1,25 @@
+#pragma once
+
+#include "GameRow.h"
+
+#include <QDateTime>
+
+#include <vector>
+
+// The games heard of, one row per game. A game is the same when its host's
+// address, port and game id are, so a second reply refreshes its row in
+// place instead of adding one.
+class TGameList
+{
+public:
+    // Inserts or refreshes the row; returns its index.
+    int Update(const TGameRow& row);
+    // Drops the rows last heard more than `seconds` before `now` (or whose
+    // time cannot be read); returns how many went.
+    int DropOlderThan(const QDateTime& now, int seconds);
+
+    const std::vector<TGameRow>& Rows() const { return m_rows; }
+
+private:
+    std::vector<TGameRow> m_rows;
+};

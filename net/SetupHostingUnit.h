@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <cstdint>
+
+class NetHost;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+class TUdpThread;
+
+// The dialog in which a player hosts a game: the main window generates the
+// puzzle, the host chooses the game type (which creates the hosting
+// information) and watches players join; Start, or the end of a 60-second
+// countdown once someone has joined, starts the game; Cancel calls it off.
+class TfrmSetupHosting : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmSetupHosting(QWidget* parent = nullptr);
+
+    // The main window that generates the puzzle and that the dialog centres on.
+    void setHost(NetHost* host) { m_host = host; }
+
+    // Runs the whole hosting flow. True when the game started, with GameType
+    // the chosen type (1 or 2); false when it was called off, with GameType 0.
+    // Send errors reach the caller, after the join callback is cleared.
+    bool Execute(TUdpThread* Thread, std::uint8_t& GameType, const QString& PlayerName);
+    void cboGameTypeChange();
+    void Timer1Timer();
+    void AddJoinedPlayer(const QString& Name, const QString& Address, int Port);
+
+    QComboBox* cboGameType = nullptr;
+    QTableWidget* lvPlayers = nullptr;  // "Name", "Address", "Port"
+    QLabel* lblCountdown = nullptr;
+    QPushButton* btnStart = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QLabel* panGenerating = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    TUdpThread* FThread = nullptr;  // not owned
+    std::int32_t FCountdown = 0;
+    QString FPlayerName;
+
+private:
+    NetHost* m_host = nullptr;
+};
+
+extern TfrmSetupHosting* frmSetupHosting;

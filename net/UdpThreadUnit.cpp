@@ -1,0 +1,339 @@
+#include "UdpThreadUnit.h"
+
+#include "Datagram.h"
+#include "HexToInt.h"
+#include "NetError.h"
+
+#include <QNetworkDatagram>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QUdpSocket>
+
+#include <sys/socket.h>
+
+namespace {
+
+// Text travels as Windows-1252, one byte per character; a character outside
+// it goes as "?".
+QByteArray toWire(const QString& text)
+{
+    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Default);
+    return encoder.encode(text);
+}
+
+QString fromWire(std::string_view bytes)
+{
+    QStringDecoder decoder("windows-1252");
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+QHostAddress ipv4Of(const QHostAddress& address)
+{
+    bool ok = false;
+    const quint32 v4 = address.toIPv4Address(&ok);
+    return ok ? QHostAddress(v4) : address;
+}
+
+// The port and address of a roster entry "PPPPaddress=name".
+std::pair<std::uint16_t, QHostAddress> entryPeer(const QString& entry)
+{
+    const qsizetype equals = entry.indexOf(QLatin1Char('='));
+    const QString address = entry.mid(4, equals < 0 ? -1 : equals - 4);
+    return {static_cast<std::uint16_t>(HexToInt(entry.left(4))), QHostAddress(address)};
+}
+
+} // namespace
+
+TUdpThread::TUdpThread(std::uint16_t firstPort, std::uint16_t lastPort, QObject* parent)
+    : QObject(parent)
+{
+    auto socket = std::make_unique<QUdpSocket>();
+    // Not shared: two copies on one machine must not end up on one port,
+    // or a datagram for one would reach the other. Broadcasts to the port
+    // still arrive on an address-any socket.
+    bool bound = false;
+    for (int port = firstPort; port <= lastPort && !bound; ++port)
+        bound = socket->bind(QHostAddress::AnyIPv4, static_cast<quint16>(port), QUdpSocket::DontShareAddress);
+    if (!bound) {
+        throw ENetError("No free UDP port from " + std::to_string(firstPort) + " to " + std::to_string(lastPort));
+    }
+    const int allow = 1;
+    if (::setsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &allow, sizeof allow)
+        != 0)
+        throw ENetError("Broadcast sending cannot be allowed on the UDP socket");
+    m_port = socket->localPort();
+    Udp = socket.release();
+    Udp->setParent(this);
+    connect(Udp, &QUdpSocket::readyRead, this, &TUdpThread::readPendingDatagrams);
+}
+
+TUdpThread::~TUdpThread() = default;
+
+void TUdpThread::Terminate()
+{
+    if (m_terminated)
+        return;
+    m_terminated = true;
+    OnPlayerJoined = nullptr;
+    OnGameLocated = nullptr;
+    OnGameStarted = nullptr;
+    OnGameCancelled = nullptr;
+    OnPiecePlaced = nullptr;
+    Udp->close();
+    deleteLater();
+}
+
+int TUdpThread::GetPlayerCount() const
+{
+    return HostingInfo ? static_cast<int>(HostingInfo->Players.size()) : 0;
+}
+
+void TUdpThread::SendToPeer(const QString& Host, int Port, const QString& Message)
+{
+    const qsizetype equals = Host.indexOf(QLatin1Char('='));
+    const QString host = equals < 0 ? Host : Host.left(equals);
+    if (Port <= 0 || Port > 65535)
+        throw ENetError("Invalid port " + std::to_string(Port));
+    const QByteArray text = toWire(Message);
+    const std::string bytes = datagram::frame(m_port, GameId, std::string_view(text.constData(), text.size()));
+    SendDatagram(host, static_cast<std::uint16_t>(Port),
+                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+void TUdpThread::SendToPlayer(const QString& Entry, const QString& Message)
+{
+    const int port = HexToInt(Entry.left(4));
+    SendToPeer(Entry.mid(4), port, Message);
+}
+
+void TUdpThread::SendGameCancelled()
+{
+    if (!HostingInfo)
+        return;
+    const QString message = QString::fromLatin1(datagram::gameCancelled());
+    for (qsizetype i = 1; i < HostingInfo->Players.size(); ++i)
+        SendToPlayer(HostingInfo->Players[i], message);
+}
+
+void TUdpThread::SendGameStart(const QString& Puzzle, const QString& Solution)
+{
+    if (!HostingInfo)
+        return;
+    Started = true;
+    const QString playersText = HostingInfo->GetPlayersText();
+    for (qsizetype i = 1; i < HostingInfo->Players.size(); ++i) {
+        const QString message = QString::fromLatin1(datagram::kGameStart) + IntToHex(static_cast<int>(i), 2) + Puzzle
+                                + QLatin1Char('|') + Solution + QLatin1Char('|') + playersText;
+        SendToPlayer(HostingInfo->Players[i], message);
+    }
+}
+
+void TUdpThread::SendJoinRequest(int JoinedGameId, const QString& Host, int Port, const QString& Name)
+{
+    GameId = JoinedGameId;
+    JoinedGame joined;
+    joined.host = QHostAddress(Host.left(Host.indexOf(QLatin1Char('='))));
+    joined.port = static_cast<std::uint16_t>(Port);
+    joined.gameId = JoinedGameId;
+    m_joined = joined;
+    SendToPeer(Host, Port, QString::fromLatin1(datagram::kJoinRequest) + Name);
+}
+
+void TUdpThread::Locate(const QString& Address)
+{
+    const QString message = QString::fromLatin1(datagram::locateRequest());
+    for (int port = kFirstPort; port <= kLastPort; ++port) {
+        try {
+            SendToPeer(Address, port, message);
+        } catch (const std::exception&) {
+            // An unreachable port or address must not stop the others.
+        }
+    }
+}
+
+void TUdpThread::SetupHosting(std::uint8_t GameType, const QString& Name)
+{
+    HostingInfo = std::make_unique<THostingInfo>(THostingInfo::CreateHosted(GameType, m_port));
+    HostingInfo->AddPlayer(QStringLiteral("127.0.0.1"), m_port, Name);
+    GameId = HostingInfo->GameId;
+    m_joined.reset();
+    // A new game has not started, whatever became of an earlier one.
+    Started = false;
+}
+
+void TUdpThread::StopHosting()
+{
+    HostingInfo.reset();
+}
+
+std::uint8_t TUdpThread::GetGameType() const
+{
+    if (!HostingInfo)
+        throw ENetError("No hosting information defined");
+    return HostingInfo->GameType;
+}
+
+void TUdpThread::SendDatagram(const QString& host, std::uint16_t port, const QByteArray& bytes)
+{
+    const QByteArray latin = host.toLatin1();
+    if (!datagram::isIpv4Address(std::string_view(latin.constData(), latin.size())))
+        throw ENetError("'" + host.toStdString() + "' is not an IPv4 address");
+    if (m_terminated || Udp->writeDatagram(bytes, QHostAddress(host), port) != bytes.size())
+        throw ENetError("Cannot send to " + host.toStdString() + ": " + Udp->errorString().toStdString());
+}
+
+void TUdpThread::readPendingDatagrams()
+{
+    while (!m_terminated && Udp->hasPendingDatagrams()) {
+        // One byte over the limit is enough to see that a datagram is too long.
+        const QNetworkDatagram received = Udp->receiveDatagram(datagram::kMaxDatagramLength + 1);
+        if (received.senderAddress().isNull())
+            break;  // a read error: what is left waits for the next readyRead
+        const QByteArray& data = received.data();
+        const QHostAddress source = ipv4Of(received.senderAddress());
+        const QByteArray sourceText = source.toString().toLatin1();
+        const datagram::ParseResult result =
+            datagram::parse(std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
+                            std::string_view(sourceText.constData(), static_cast<std::size_t>(sourceText.size())));
+        if (result.ok() && source.protocol() == QAbstractSocket::IPv4Protocol)
+            handle(*result.message, source, static_cast<std::uint16_t>(received.senderPort()));
+    }
+}
+
+void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, std::uint16_t sourcePort)
+{
+    // Game messages must come from the port they name: peers send from the
+    // socket they listen on, so anything else is someone posing as a player.
+    const bool honest = m.senderPort == sourcePort;
+    // Callbacks are called through a copy, since one may Terminate this
+    // thread, which clears them while the copy runs. Whatever is thrown
+    // stays here: the event loop must not see it, and the socket goes on
+    // serving.
+    try {
+        switch (m.kind) {
+        case datagram::Kind::LocateRequest:
+            handleLocateRequest(m, source);
+            break;
+        case datagram::Kind::LocateReply:
+            if (const auto located = OnGameLocated) {
+                TGameRow row;
+                row.Host = fromWire(m.name);
+                row.Players = m.playerCount;
+                row.TypeName = GameTypeName(m.gameType);
+                row.GameType = static_cast<std::uint8_t>(m.gameType);
+                row.Heard = DateTimeToDosDateTime(QDateTime::currentDateTime());
+                row.Address = source.toString();
+                row.Port = IntToHex(m.senderPort, 4);
+                row.GameId = m.gameId;
+                located(row);
+            }
+            break;
+        case datagram::Kind::JoinRequest:
+            handleJoinRequest(m, source);
+            break;
+        case datagram::Kind::GameStart:
+            if (honest)
+                handleGameStart(m, source);
+            break;
+        case datagram::Kind::GameCancelled:
+            if (honest)
+                handleGameCancelled(m, source);
+            break;
+        case datagram::Kind::PiecePlaced:
+            if (honest)
+                handlePiecePlaced(m, source);
+            break;
+        }
+    } catch (const std::exception&) {
+    }
+}
+
+void TUdpThread::handleLocateRequest(const datagram::Message& m, const QHostAddress& source)
+{
+    if (!HostingInfo || Started)
+        return;
+    const QString host = HostingInfo->Players.value(0);
+    const QString message = QString::fromLatin1(datagram::kLocateReply)
+                            + IntToHex(static_cast<int>(HostingInfo->Players.size()), 2)
+                            + IntToHex(HostingInfo->GameType, 2) + host.mid(host.indexOf(QLatin1Char('=')) + 1);
+    SendToPeer(source.toString(), m.senderPort, message);
+}
+
+void TUdpThread::handleJoinRequest(const datagram::Message& m, const QHostAddress& source)
+{
+    if (!HostingInfo || Started || m.gameId != HostingInfo->GameId
+        || HostingInfo->Players.size() >= datagram::kMaxPlayers)
+        return;
+    const QString address = source.toString();
+    const QString peer = IntToHex(m.senderPort, 4) + address + QLatin1Char('=');
+    for (const QString& entry : HostingInfo->Players) {
+        if (entry.startsWith(peer))
+            return;
+    }
+    const QString name = fromWire(m.name);
+    HostingInfo->AddPlayer(address, m.senderPort, name);
+    if (const auto joined = OnPlayerJoined)
+        joined(name, address, m.senderPort);
+}
+
+bool TUdpThread::fromJoinedHost(const datagram::Message& m, const QHostAddress& source) const
+{
+    return m_joined && m.gameId == m_joined->gameId && m.senderPort == m_joined->port
+           && source.isEqual(m_joined->host, QHostAddress::ConvertV4MappedToIPv4);
+}
+
+void TUdpThread::handleGameStart(const datagram::Message& m, const QHostAddress& source)
+{
+    if (!fromJoinedHost(m, source) || m_joined->started || m.players.front().port != m.senderPort)
+        return;
+    TGameStartInfo start;
+    std::vector<std::pair<std::uint16_t, QHostAddress>> roster;
+    for (const datagram::RosterEntry& entry : m.players) {
+        start.Players.push_back({fromWire(entry.text), 0});
+        roster.emplace_back(entry.port, QHostAddress(QString::fromLatin1(entry.address)));
+    }
+    start.MyIndex = m.index;
+    start.Puzzle = QString::fromLatin1(m.puzzle);
+    start.Solution = QString::fromLatin1(m.solution);
+    m_joined->started = true;
+    m_joined->roster = std::move(roster);
+    m_joined->myIndex = m.index;
+    if (const auto started = OnGameStarted)
+        started(start);
+}
+
+void TUdpThread::handleGameCancelled(const datagram::Message& m, const QHostAddress& source)
+{
+    if (!fromJoinedHost(m, source) || m_joined->started)
+        return;
+    m_joined.reset();
+    if (const auto cancelled = OnGameCancelled)
+        cancelled();
+}
+
+void TUdpThread::handlePiecePlaced(const datagram::Message& m, const QHostAddress& source)
+{
+    std::vector<std::pair<std::uint16_t, QHostAddress>> roster;
+    int myIndex = 0;
+    QHostAddress hostAddress;
+    if (m_joined && m_joined->started) {
+        roster = m_joined->roster;
+        myIndex = m_joined->myIndex;
+        hostAddress = m_joined->host;
+    } else if (HostingInfo && Started) {
+        for (const QString& entry : HostingInfo->Players)
+            roster.push_back(entryPeer(entry));
+    } else {
+        return;
+    }
+    if (m.gameId != GameId || m.index >= static_cast<int>(roster.size()) || m.index == myIndex)
+        return;
+    // Entry 0 is the host, listed under 127.0.0.1 in its own roster: the
+    // other players know it by the address they joined it at.
+    const auto& [port, listed] = roster[static_cast<std::size_t>(m.index)];
+    const QHostAddress& expected = m.index == 0 && m_joined ? hostAddress : listed;
+    if (port != m.senderPort || !source.isEqual(expected, QHostAddress::ConvertV4MappedToIPv4))
+        return;
+    if (const auto placed = OnPiecePlaced)
+        placed(m.index, m.x, m.y, m.value);
+}

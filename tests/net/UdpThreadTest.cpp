@@ -1,0 +1,370 @@
+// The network thread over loopback: every datagram goes to 127.0.0.1.
+#include "Datagram.h"
+#include "DatagramSeeds.h"
+#include "GameList.h"
+#include "HexToInt.h"
+#include "NetError.h"
+#include "NetTestSupport.h"
+#include "Random.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QUdpSocket>
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+
+#include <memory>
+
+namespace {
+
+const QString kLoopback = QStringLiteral("127.0.0.1");
+const QString kSolution =
+    QStringLiteral("123456789+456789123+789123456+234567891+567891234+891234567+345678912+678912345+912345678");
+const QString kPuzzle =
+    QStringLiteral("1_3_5_7_9+_5_7_9_2_+7_9_2_4_6+_3_5_7_9_+5_7_9_2_4+_9_2_4_6_+3_5_7_9_2+_7_9_2_4_+9_2_4_6_8");
+
+class UdpThreadTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ensureCoreApp(); }
+
+    // A socket outside the game that sends raw bytes, as a stranger would.
+    void sendRaw(const QByteArray& bytes, std::uint16_t port)
+    {
+        if (!m_stranger) {
+            m_stranger = std::make_unique<QUdpSocket>();
+            ASSERT_TRUE(m_stranger->bind(QHostAddress::LocalHost, 0));
+        }
+        m_stranger->writeDatagram(bytes, QHostAddress::LocalHost, port);
+    }
+
+    std::uint16_t strangerPort() const { return m_stranger->localPort(); }
+
+    // Joins `host` and waits until the host has listed the player.
+    static void join(TUdpThread& player, TUdpThread& host, const QString& name)
+    {
+        const int before = host.GetPlayerCount();
+        player.SendJoinRequest(host.GameId, kLoopback, host.DefaultPort(), name);
+        ASSERT_TRUE(pumpUntil([&] { return host.GetPlayerCount() == before + 1; }));
+    }
+
+    std::unique_ptr<QUdpSocket> m_stranger;
+};
+
+std::string text(const QByteArray& bytes)
+{
+    return bytes.toStdString();
+}
+
+} // namespace
+
+TEST_F(UdpThreadTest, AHostAloneStartsAndCancelsWithoutSending)
+{
+    RecordingUdpThread thread;
+    EXPECT_EQ(thread.GetPlayerCount(), 0);
+    try {
+        thread.GetGameType();
+        ADD_FAILURE() << "no error without hosting information";
+    } catch (const ENetError& e) {
+        EXPECT_STREQ(e.what(), "No hosting information defined");
+    }
+    thread.SendGameStart(kPuzzle, kSolution);
+    EXPECT_FALSE(thread.Started);
+
+    FixRandomSeed(3);
+    thread.SetupHosting(1, QStringLiteral("Host"));
+    const std::int32_t firstId = thread.GameId;
+    thread.SetupHosting(2, QStringLiteral("Host"));
+    ReleaseRandomSeed();
+    // The second hosting replaces the first: a new id, only the host.
+    EXPECT_NE(thread.GameId, firstId);
+    EXPECT_EQ(thread.GameId, thread.HostingInfo->GameId);
+    EXPECT_EQ(thread.GetGameType(), 2);
+    EXPECT_EQ(thread.GetPlayerCount(), 1);
+    EXPECT_EQ(thread.HostingInfo->Players[0], IntToHex(thread.DefaultPort(), 4) + QStringLiteral("127.0.0.1=Host"));
+
+    thread.SendGameCancelled();
+    thread.SendGameStart(kPuzzle, kSolution);
+    EXPECT_TRUE(thread.Started);
+    EXPECT_TRUE(thread.sent.empty());
+    thread.StopHosting();
+    EXPECT_EQ(thread.HostingInfo, nullptr);
+    EXPECT_EQ(thread.GetPlayerCount(), 0);
+}
+
+TEST_F(UdpThreadTest, DatagramsCarryOwnPortAndGameIdHostsAreCutAtEqualsAndLocateTriesElevenPorts)
+{
+    RecordingUdpThread thread;
+    ASSERT_EQ(thread.GameId, -1);
+    thread.SendToPeer(QStringLiteral("127.0.0.1=Ann=Lee"), 12001, QStringLiteral("SudokuLocateRequest"));
+    ASSERT_EQ(thread.sent.size(), 1u);
+    EXPECT_EQ(thread.sent[0].host, kLoopback);
+    EXPECT_EQ(thread.sent[0].port, 12001);
+    EXPECT_EQ(text(thread.sent[0].bytes),
+              IntToHex(thread.DefaultPort(), 4).toStdString() + "FFFFFFFFSudokuLocateRequest" + std::string(1, '\0'));
+
+    thread.SendToPlayer(QStringLiteral("2EE1127.0.0.1=Ann"), QStringLiteral("SudokuGamePiecePlaced013508"));
+    ASSERT_EQ(thread.sent.size(), 2u);
+    EXPECT_EQ(thread.sent[1].port, 12001);
+    EXPECT_EQ(text(thread.sent[1].bytes).substr(4), "FFFFFFFFSudokuGamePiecePlaced013508" + std::string(1, '\0'));
+
+    EXPECT_THROW(thread.SendToPlayer(QStringLiteral("2EX1127.0.0.1=Ann"), QStringLiteral("x")), EConvertError);
+    EXPECT_THROW(thread.SendToPeer(QStringLiteral("nowhere"), 12001, QStringLiteral("x")), ENetError);
+    EXPECT_THROW(thread.SendToPeer(kLoopback, 0, QStringLiteral("x")), ENetError);
+    EXPECT_EQ(thread.sent.size(), 3u);  // "nowhere" was tried and refused
+
+    // Locate tries all eleven ports even when every send fails.
+    thread.sent.clear();
+    EXPECT_NO_THROW(thread.Locate(QStringLiteral("256.0.0.1")));
+    ASSERT_EQ(thread.sent.size(), 11u);
+    for (std::size_t i = 0; i < 11; ++i)
+        EXPECT_EQ(thread.sent[i].port, 12000 + i);
+    EXPECT_EQ(text(thread.sent[10].bytes).substr(12), "SudokuLocateRequest" + std::string(1, '\0'));
+}
+
+TEST_F(UdpThreadTest, BindsAFreePortWithBroadcastAllowedOrFailsWithNothingLeft)
+{
+    TUdpThread thread(0, 0);
+    int broadcast = 0;
+    socklen_t length = sizeof broadcast;
+    ASSERT_EQ(::getsockopt(static_cast<int>(thread.Udp->socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &broadcast,
+                           &length),
+              0);
+    EXPECT_NE(broadcast, 0);
+    EXPECT_NE(thread.DefaultPort(), 0);
+
+    // The port is the thread's alone: a second one cannot bind it.
+    try {
+        TUdpThread second(thread.DefaultPort(), thread.DefaultPort());
+        ADD_FAILURE() << "bound a port already in use";
+    } catch (const ENetError& e) {
+        EXPECT_NE(std::string(e.what()).find("No free UDP port"), std::string::npos);
+    }
+}
+
+TEST_F(UdpThreadTest, LocateReplyBecomesAGameRowThatARepeatRefreshes)
+{
+    std::unique_ptr<TUdpThread> host;
+    try {
+        host = std::make_unique<TUdpThread>();
+    } catch (const ENetError&) {
+        GTEST_SKIP() << "every port from 12000 to 12010 is in use";
+    }
+    ASSERT_GE(host->DefaultPort(), 12000);
+    ASSERT_LE(host->DefaultPort(), 12010);
+    TUdpThread seeker(0, 0);
+    TGameList games;
+    int replies = 0;
+    seeker.OnGameLocated = [&](const TGameRow& row) {
+        if (row.GameId == host->GameId) {
+            ++replies;
+            games.Update(row);
+        }
+    };
+
+    // Not hosting yet: no answer.
+    seeker.Locate(kLoopback);
+    pumpFor(150);
+    EXPECT_EQ(replies, 0);
+
+    host->SetupHosting(2, QStringLiteral("Hôte"));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
+    seeker.Locate(kLoopback);
+    ASSERT_TRUE(pumpUntil([&] { return replies == 1; }));
+    seeker.Locate(kLoopback);
+    ASSERT_TRUE(pumpUntil([&] { return replies == 2; }));
+    ASSERT_EQ(games.Rows().size(), 1u);
+    const TGameRow& row = games.Rows().front();
+    EXPECT_EQ(row.Host, QStringLiteral("Hôte"));
+    EXPECT_EQ(row.Players, 1);
+    EXPECT_EQ(row.TypeName, QStringLiteral("Sudoku head to head"));
+    EXPECT_EQ(row.GameType, 2);
+    EXPECT_EQ(row.Address, kLoopback);
+    EXPECT_EQ(row.Port, IntToHex(host->DefaultPort(), 4));
+    EXPECT_EQ(row.Port.size(), 4);
+    const QDateTime heard = DosDateTimeToDateTime(row.Heard);
+    EXPECT_GE(heard, before);
+    EXPECT_LE(heard, QDateTime::currentDateTime());
+    EXPECT_EQ(games.DropOlderThan(QDateTime::currentDateTime(), 5), 0);
+    EXPECT_EQ(games.DropOlderThan(QDateTime::currentDateTime().addSecs(8), 5), 1);
+}
+
+TEST_F(UdpThreadTest, JoinsListEachPlayerOnceUpToSevenAndOnlyForTheGameBeforeItsStart)
+{
+    TUdpThread host(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    std::vector<std::tuple<QString, QString, int>> joined;
+    host.OnPlayerJoined = [&](const QString& name, const QString& address, int port) {
+        joined.emplace_back(name, address, port);
+    };
+    std::vector<std::unique_ptr<TUdpThread>> players;
+    for (int i = 0; i < 7; ++i)
+        players.push_back(std::make_unique<TUdpThread>(0, 0));
+
+    join(*players[0], host, QStringLiteral("Ann=Lee"));
+    ASSERT_EQ(joined.size(), 1u);
+    EXPECT_EQ(joined[0], std::make_tuple(QStringLiteral("Ann=Lee"), kLoopback, int(players[0]->DefaultPort())));
+    EXPECT_EQ(host.HostingInfo->Players[1],
+              IntToHex(players[0]->DefaultPort(), 4) + QStringLiteral("127.0.0.1=Ann=Lee"));
+
+    // Again from the same port, and for another game id: nobody is added.
+    players[0]->SendJoinRequest(host.GameId, kLoopback, host.DefaultPort(), QStringLiteral("Ann"));
+    players[1]->SendJoinRequest(host.GameId ^ 1, kLoopback, host.DefaultPort(), QStringLiteral("Bob"));
+    for (int i = 1; i < 6; ++i)
+        join(*players[static_cast<std::size_t>(i)], host, QStringLiteral("P%1").arg(i));
+    EXPECT_EQ(host.GetPlayerCount(), 7);
+    EXPECT_EQ(joined.size(), 6u);
+
+    // The roster is full.
+    players[6]->SendJoinRequest(host.GameId, kLoopback, host.DefaultPort(), QStringLiteral("Late"));
+    pumpFor(150);
+    EXPECT_EQ(host.GetPlayerCount(), 7);
+
+    // After the start no one joins, even with room.
+    TUdpThread second(0, 0);
+    second.SetupHosting(1, QStringLiteral("Host"));
+    second.SendGameStart(kPuzzle, kSolution);
+    players[6]->SendJoinRequest(second.GameId, kLoopback, second.DefaultPort(), QStringLiteral("Late"));
+    pumpFor(150);
+    EXPECT_EQ(second.GetPlayerCount(), 1);
+    EXPECT_EQ(joined.size(), 6u);
+}
+
+TEST_F(UdpThreadTest, StartReachesEveryJoinerThenPiecesReachEveryOtherPlayer)
+{
+    RecordingUdpThread host(true);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    TUdpThread ann(0, 0), bob(0, 0);
+    std::vector<TGameStartInfo> starts(3);
+    ann.OnGameStarted = [&](const TGameStartInfo& s) { starts[1] = s; };
+    bob.OnGameStarted = [&](const TGameStartInfo& s) { starts[2] = s; };
+    join(ann, host, QStringLiteral("Ann"));
+    join(bob, host, QStringLiteral("Bob"));
+    host.sent.clear();
+
+    host.SendGameStart(kPuzzle, kSolution);
+    ASSERT_TRUE(pumpUntil([&] { return !starts[1].Puzzle.isEmpty() && !starts[2].Puzzle.isEmpty(); }));
+    ASSERT_EQ(host.sent.size(), 2u);
+    EXPECT_EQ(text(host.sent[1].bytes).substr(12, 17), "SudokuGameStart02");
+    const QString hostEntry = IntToHex(host.DefaultPort(), 4) + QStringLiteral("127.0.0.1=Host");
+    for (int i = 1; i <= 2; ++i) {
+        const TGameStartInfo& s = starts[static_cast<std::size_t>(i)];
+        EXPECT_EQ(s.MyIndex, i);
+        EXPECT_EQ(s.Puzzle, kPuzzle);
+        EXPECT_EQ(s.Solution, kSolution);
+        ASSERT_EQ(s.Players.size(), 3u);
+        EXPECT_EQ(s.Players[0].Entry, hostEntry);
+        EXPECT_EQ(s.Players[2].Entry, IntToHex(bob.DefaultPort(), 4) + QStringLiteral("127.0.0.1=Bob"));
+        for (const TPlayerEntry& p : s.Players)
+            EXPECT_EQ(p.Score, 0);
+    }
+
+    std::vector<std::tuple<int, int, int, int>> atHost, atAnn, atBob;
+    host.OnPiecePlaced = [&](int i, int x, int y, int v) { atHost.emplace_back(i, x, y, v); };
+    ann.OnPiecePlaced = [&](int i, int x, int y, int v) { atAnn.emplace_back(i, x, y, v); };
+    bob.OnPiecePlaced = [&](int i, int x, int y, int v) { atBob.emplace_back(i, x, y, v); };
+
+    // Ann erases (3, 5): everyone else hears it, sender index 1.
+    for (int i = 0; i < 3; ++i) {
+        if (i != starts[1].MyIndex)
+            ann.SendToPlayer(starts[1].Players[static_cast<std::size_t>(i)].Entry,
+                             QString::fromStdString(datagram::piecePlaced(1, 3, 5, -1)));
+    }
+    // The host places a 9 at (8, 0).
+    host.SendToPlayer(host.HostingInfo->Players[1], QString::fromStdString(datagram::piecePlaced(0, 8, 0, 8)));
+    host.SendToPlayer(host.HostingInfo->Players[2], QString::fromStdString(datagram::piecePlaced(0, 8, 0, 8)));
+    ASSERT_TRUE(pumpUntil([&] { return atHost.size() == 1 && atBob.size() == 2 && atAnn.size() == 1; }));
+    EXPECT_EQ(atHost[0], std::make_tuple(1, 3, 5, -1));
+    EXPECT_EQ(atBob[0], std::make_tuple(1, 3, 5, -1));
+    EXPECT_EQ(atBob[1], std::make_tuple(0, 8, 0, 8));
+    EXPECT_EQ(atAnn[0], std::make_tuple(0, 8, 0, 8));
+
+    // A stranger posing as Ann, an index past the roster, a late start from
+    // the host: all dropped, and the sockets still serve.
+    const std::string id = datagram::intToHex(host.GameId, 8);
+    sendRaw(QByteArray::fromStdString(datagram::frame(ann.DefaultPort(), host.GameId,
+                                                      datagram::piecePlaced(1, 0, 0, 0))),
+            bob.DefaultPort());
+    bob.SendToPlayer(starts[2].Players[0].Entry, QString::fromStdString(datagram::piecePlaced(5, 1, 1, 1)));
+    host.SendGameStart(kPuzzle, kSolution);
+    starts[1] = {};
+    bob.SendToPlayer(starts[2].Players[0].Entry, QString::fromStdString(datagram::piecePlaced(2, 4, 4, 4)));
+    ASSERT_TRUE(pumpUntil([&] { return atHost.size() == 2; }));
+    pumpFor(100);
+    EXPECT_EQ(atHost[1], std::make_tuple(2, 4, 4, 4));
+    EXPECT_EQ(atBob.size(), 2u);
+    EXPECT_TRUE(starts[1].Puzzle.isEmpty());
+}
+
+TEST_F(UdpThreadTest, CancelReachesTheJoinersOnlyFromTheirHost)
+{
+    TUdpThread host(0, 0), ann(0, 0), bob(0, 0);
+    host.SetupHosting(2, QStringLiteral("Host"));
+    int annCancelled = 0, bobCancelled = 0;
+    ann.OnGameCancelled = [&] { ++annCancelled; };
+    bob.OnGameCancelled = [&] { ++bobCancelled; };
+    join(ann, host, QStringLiteral("Ann"));
+    join(bob, host, QStringLiteral("Bob"));
+
+    // The right game id from the wrong port.
+    sendRaw(QByteArray::fromStdString(datagram::frame(host.DefaultPort() ^ 1, host.GameId, datagram::gameCancelled())),
+            ann.DefaultPort());
+    pumpFor(100);
+    EXPECT_EQ(annCancelled, 0);
+
+    host.SendGameCancelled();
+    host.StopHosting();
+    ASSERT_TRUE(pumpUntil([&] { return annCancelled == 1 && bobCancelled == 1; }));
+}
+
+TEST_F(UdpThreadTest, MalformedDatagramsAreDroppedAndTheSocketGoesOnServing)
+{
+    TUdpThread host(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    int joins = 0;
+    host.OnPlayerJoined = [&](const QString&, const QString&, int) { ++joins; };
+    const std::string id = datagram::intToHex(host.GameId, 8);
+    for (const std::string& seed : datagramSeeds())
+        sendRaw(QByteArray::fromStdString(seed), host.DefaultPort());
+    for (const std::string& bad : {std::string("2EE1") + id + "SudokuJoinRequest",
+                                   std::string("2EE1") + id + "SudokuJoinRequest\r\n" + std::string(1, '\0'),
+                                   std::string(5000, 'S'), std::string()})
+        sendRaw(QByteArray::fromStdString(bad), host.DefaultPort());
+    sendRaw(QByteArray::fromStdString(datagram::frame(strangerPort(), host.GameId, datagram::joinRequest("Eve"))),
+            host.DefaultPort());
+    ASSERT_TRUE(pumpUntil([&] { return joins == 1; }));
+    pumpFor(50);
+    EXPECT_EQ(host.GetPlayerCount(), 2);
+    EXPECT_EQ(host.HostingInfo->Players[1], IntToHex(strangerPort(), 4) + QStringLiteral("127.0.0.1=Eve"));
+}
+
+TEST_F(UdpThreadTest, TerminateClosesTheSocketAndFreesTheThreadEvenFromItsOwnCallback)
+{
+    QPointer<TUdpThread> thread = new TUdpThread(0, 0);
+    thread->OnGameLocated = [](const TGameRow&) {};
+    thread->Terminate();
+    thread->Terminate();
+    EXPECT_FALSE(thread->Udp->isOpen());
+    EXPECT_FALSE(thread->OnGameLocated);
+    EXPECT_THROW(thread->SendToPeer(kLoopback, 12000, QStringLiteral("x")), ENetError);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(thread.isNull());
+
+    // A callback that ends the game terminates the thread it runs in.
+    TUdpThread host(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    QPointer<TUdpThread> ann = new TUdpThread(0, 0);
+    int cancelled = 0;
+    ann->OnGameCancelled = [&cancelled, ann, note = QStringLiteral("game over")] {
+        ann->Terminate();
+        cancelled += note.size();
+    };
+    join(*ann, host, QStringLiteral("Ann"));
+    host.SendGameCancelled();
+    ASSERT_TRUE(pumpUntil([&] { return cancelled != 0; }));
+    EXPECT_EQ(cancelled, 9);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(ann.isNull());
+}
