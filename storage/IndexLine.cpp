@@ -16,6 +16,8 @@ constexpr qsizetype kMaxFileNameBytes = 255;
 constexpr qsizetype kLevelNameLength = 22;
 
 const QString kIndexFileName = QStringLiteral("Save.frd");
+// The index's lock file (FileLock), which lies in the games folder too.
+const QString kIndexLockFileName = QStringLiteral("Save.frd.lock");
 
 bool unsafeCharacter(QChar c)
 {
@@ -68,7 +70,8 @@ QString safeGameFileName(const QString& text)
         name = QStringLiteral("_");
     else if (name == QStringLiteral(".."))
         name = QStringLiteral("__");
-    else if (name.compare(kIndexFileName, Qt::CaseInsensitive) == 0)
+    else if (name.compare(kIndexFileName, Qt::CaseInsensitive) == 0
+             || name.compare(kIndexLockFileName, Qt::CaseInsensitive) == 0)
         name += u'_';
     // Cutting never forms a new "." or "..": the name is more than 255 bytes long.
     name.truncate(fittingLength(name));

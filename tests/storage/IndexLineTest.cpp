@@ -43,6 +43,7 @@ TEST(GameFileName, UnsafeTextsBecomeSafeOnes)
         {"", "_"},
         {"...", "..."},
         {"save.FRD", "save.FRD_"},
+        {"Save.frd.lock", "Save.frd.lock_"},
         {QString::fromUtf8("Ωmega"), "?mega"},
         {"plain name ", "plain name "},
     };
