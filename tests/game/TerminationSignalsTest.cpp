@@ -39,19 +39,4 @@ TEST_P(TerminationSignalTest, ClosesTheWindowAsThePlayerWould)
 
 INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignalTest, testing::Values(SIGTERM, SIGINT, SIGHUP));
 
-TEST(TerminationSignals, PutsThePreviousHandlersBack)
-{
-    struct sigaction before = {};
-    ASSERT_EQ(sigaction(SIGHUP, nullptr, &before), 0);
-    {
-        TerminationSignals termination;
-        struct sigaction during = {};
-        sigaction(SIGHUP, nullptr, &during);
-        EXPECT_NE(during.sa_handler, before.sa_handler);
-    }
-    struct sigaction after = {};
-    sigaction(SIGHUP, nullptr, &after);
-    EXPECT_EQ(after.sa_handler, before.sa_handler);
-}
-
 } // namespace
