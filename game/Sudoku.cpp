@@ -9,6 +9,7 @@
 #include "NameEntryUnit.h"
 #include "PlayerScoresUnit.h"
 #include "SetupHostingUnit.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 
@@ -43,6 +44,9 @@ int main(int argc, char* argv[])
     frmEnterName = name.get();
 
     QObject::connect(frmMain, &TfrmMain::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // kill, Ctrl+C and the end of the session close the game as the player would.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, frmMain, &QWidget::close);
 
     frmAbout->show();
     frmMain->hide();

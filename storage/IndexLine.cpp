@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <cassert>
+
 namespace {
 
 // The longest file name, in bytes of the file system's encoding, that Linux
@@ -14,10 +16,31 @@ constexpr qsizetype kMaxFileNameBytes = 255;
 constexpr qsizetype kLevelNameLength = 22;
 
 const QString kIndexFileName = QStringLiteral("Save.frd");
+// The index's lock file (FileLock), which lies in the games folder too.
+const QString kIndexLockFileName = QStringLiteral("Save.frd.lock");
 
 bool unsafeCharacter(QChar c)
 {
     return c == u'/' || c == u'\\' || c.category() == QChar::Other_Control;
+}
+
+// Bytes of one character in a Linux file name (UTF-8). Only called on text
+// in the Windows-1252 repertoire, which holds no surrogates.
+qsizetype fileNameBytes(QChar c)
+{
+    return c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 ? 2 : 3;
+}
+
+// The longest start of name that fits kMaxFileNameBytes, in whole characters.
+qsizetype fittingLength(const QString& name)
+{
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        bytes += fileNameBytes(name.at(i));
+        if (bytes > kMaxFileNameBytes)
+            return i;
+    }
+    return name.size();
 }
 
 } // namespace
@@ -47,11 +70,12 @@ QString safeGameFileName(const QString& text)
         name = QStringLiteral("_");
     else if (name == QStringLiteral(".."))
         name = QStringLiteral("__");
-    else if (name.compare(kIndexFileName, Qt::CaseInsensitive) == 0)
+    else if (name.compare(kIndexFileName, Qt::CaseInsensitive) == 0
+             || name.compare(kIndexLockFileName, Qt::CaseInsensitive) == 0)
         name += u'_';
     // Cutting never forms a new "." or "..": the name is more than 255 bytes long.
-    while (QFile::encodeName(name).size() > kMaxFileNameBytes)
-        name.chop(1);
+    name.truncate(fittingLength(name));
+    assert(QFile::encodeName(name).size() <= kMaxFileNameBytes);
     return name;
 }
 

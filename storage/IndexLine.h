@@ -23,9 +23,10 @@ QString buildIndexLine(const QString& firstWord, const QDateTime& localTime, con
 // The text made fit to be both an index line and a file name in the games
 // folder: characters outside Windows-1252 become "?"; "/", "\", NUL and every
 // other control character (line breaks included) become "_"; the names ".",
-// ".." and the empty name become underscores and the index's own name gets an
-// underscore appended; a name longer than the file system allows (255 bytes)
-// loses characters from its end. A text that is already fit comes back as it is.
+// ".." and the empty name become underscores, the index's own name and that
+// of its lock file get an underscore appended; a name longer than the file
+// system allows (255 bytes) loses characters from its end. A text that is
+// already fit comes back as it is.
 QString safeGameFileName(const QString& text);
 
 // True when text names a file directly inside the games folder and reads back

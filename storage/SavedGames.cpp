@@ -1,6 +1,7 @@
 #include "SavedGames.h"
 
 #include "AtomicWrite.h"
+#include "FileLock.h"
 #include "IndexLine.h"
 #include "LineFile.h"
 #include "ListOrder.h"
@@ -33,6 +34,9 @@ bool saveGame(const QString& gamesFolder, const QString& indexLine, const SavedG
         return false;
     }
     const QString indexPath = saveIndexPath(gamesFolder);
+    FileLock lock(indexPath);
+    if (!lock.acquire(error))
+        return false;
     std::optional<QStringList> lines = readLineFile(indexPath, error);
     if (!lines)
         return false;
@@ -89,6 +93,9 @@ std::optional<SavedGameRecord> loadSavedGame(const QString& gamesFolder, const Q
 bool deleteSavedGame(const QString& gamesFolder, const QString& indexLine, QString* error)
 {
     const QString indexPath = saveIndexPath(gamesFolder);
+    FileLock lock(indexPath);
+    if (!lock.acquire(error))
+        return false;
     if (!removeLineFromFile(indexPath, indexLine, error))
         return false;
     if (!isSafeGameFileName(indexLine))

@@ -12,7 +12,9 @@
 // its index line. Every function leaves the folder consistent when it fails
 // part-way: no index line is added without its file, no file is lost
 // without its line having gone first. Failures give false or nullopt with a
-// message for the player in *error.
+// message for the player in *error. Saving and deleting hold the index's
+// lock (FileLock) for the whole change, so that two copies of the game never
+// lose each other's lines; when the lock cannot be had they change nothing.
 
 // Saves the record under indexLine (from buildIndexLine): creates the folder
 // if needed, writes the game file, then appends the line to the index. The

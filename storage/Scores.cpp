@@ -1,11 +1,13 @@
 #include "Scores.h"
 
+#include "FileLock.h"
 #include "LineFile.h"
 #include "ListOrder.h"
 
 bool addScoreLine(const QString& scoreFile, const QString& line, QString* error)
 {
-    return appendLineToFile(scoreFile, line, error);
+    FileLock lock(scoreFile);
+    return lock.acquire(error) && appendLineToFile(scoreFile, line, error);
 }
 
 std::optional<QStringList> scoreListEntries(const QString& scoreFile, QString* error)
@@ -18,5 +20,6 @@ std::optional<QStringList> scoreListEntries(const QString& scoreFile, QString* e
 
 bool removeScoreLine(const QString& scoreFile, const QString& line, QString* error)
 {
-    return removeLineFromFile(scoreFile, line, error);
+    FileLock lock(scoreFile);
+    return lock.acquire(error) && removeLineFromFile(scoreFile, line, error);
 }

@@ -7,6 +7,9 @@
 
 // The score file (scoreFilePath): one line per won game (buildScoreLine), in
 // the order the games were won. Nothing sorts or trims the file itself.
+// Adding and removing hold the file's lock (FileLock) from reading to
+// writing, so two copies of the game never lose each other's lines; when
+// the lock cannot be had they change nothing and *error says so.
 
 // Appends the line, creating the scores folder and the file when missing.
 // On failure the file keeps its old lines and *error says why.

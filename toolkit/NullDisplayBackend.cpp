@@ -1,5 +1,7 @@
 #include "NullDisplayBackend.h"
 
+#include "ListedModes.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -24,12 +26,21 @@ DisplayModeInfo NullDisplayBackend::currentMode()
     return mode;
 }
 
-std::int32_t NullDisplayBackend::testMode(const DisplayModeRequest&)
+std::int32_t NullDisplayBackend::testMode(const DisplayModeRequest& request)
 {
-    return DisplayChange::Successful;
+    const DisplayModeInfo current = currentMode();
+    const bool listed = request.width == current.width && request.height == current.height
+                        && (request.bitsPerPixel == 0 || request.bitsPerPixel == current.bitsPerPixel);
+    return listed ? DisplayChange::Successful : DisplayChange::BadMode;
 }
 
-std::int32_t NullDisplayBackend::applyMode(const DisplayModeRequest&)
+std::int32_t NullDisplayBackend::applyMode(const DisplayModeRequest& request)
 {
-    return DisplayChange::Successful;
+    if (testMode(request) != DisplayChange::Successful)
+        return DisplayChange::BadMode;
+    const DisplayModeInfo current = currentMode();
+    const std::vector<ListedMode> listed{{current.width, current.height, double(current.refreshRate)}};
+    return pickListedMode(listed, request.width, request.height, request.refreshRate, current.refreshRate) == 0
+               ? DisplayChange::Successful
+               : DisplayChange::BadMode;
 }

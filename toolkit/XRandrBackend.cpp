@@ -1,12 +1,13 @@
 #include "XRandrBackend.h"
 
+#include "ListedModes.h"
+
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace {
@@ -138,55 +139,27 @@ double currentRefresh(const Target& target)
     return mode ? refreshOf(*mode) : 0;
 }
 
-// A mode of the output whose size on screen is width by height: at the given
-// refresh rate, or when that is zero at the rate nearest the current one.
-RRMode findMode(const Target& target, int width, int height, int refreshRate)
+// The modes the output lists, in its order, as sizes on screen (a sideways
+// rotation swaps width and height), with the X ids beside them.
+struct OutputModes {
+    std::vector<ListedMode> listed;
+    std::vector<RRMode> ids;
+};
+
+OutputModes outputModes(const Target& target)
 {
     const bool sideways = isSideways(target.crtcInfo->rotation);
-    const double wanted = refreshRate > 0 ? refreshRate : currentRefresh(target);
-    RRMode best = 0;
-    double bestDistance = 0;
+    OutputModes modes;
     for (int i = 0; i < target.outputInfo->nmode; ++i) {
         const XRRModeInfo* mode = modeInfo(target.resources.get(), target.outputInfo->modes[i]);
         if (!mode)
             continue;
         const int w = int(sideways ? mode->height : mode->width);
         const int h = int(sideways ? mode->width : mode->height);
-        if (w != width || h != height)
-            continue;
-        const double rate = refreshOf(*mode);
-        if (refreshRate > 0 && std::lround(rate) != refreshRate)
-            continue;
-        const double distance = std::abs(rate - wanted);
-        if (!best || distance < bestDistance) {
-            best = mode->id;
-            bestDistance = distance;
-        }
+        modes.listed.push_back(ListedMode{w, h, refreshOf(*mode)});
+        modes.ids.push_back(mode->id);
     }
-    return best;
-}
-
-// Reduced-blanking timings in the manner of CVT: short horizontal blanking
-// and at least 460 us of vertical blanking.
-XRRModeInfo makeModeInfo(int width, int height, int refreshRate, std::string& name)
-{
-    XRRModeInfo mode{};
-    mode.width = unsigned(width);
-    mode.height = unsigned(height);
-    mode.hSyncStart = unsigned(width + 48);
-    mode.hSyncEnd = unsigned(width + 80);
-    mode.hTotal = unsigned(width + 160);
-    const double blankFraction = 460e-6 * refreshRate;
-    const int vBlank = std::max(23, int(std::ceil(blankFraction * height / (1 - blankFraction))));
-    mode.vSyncStart = unsigned(height + 3);
-    mode.vSyncEnd = unsigned(height + 7);
-    mode.vTotal = unsigned(height + vBlank);
-    mode.dotClock = (unsigned long)mode.hTotal * mode.vTotal * unsigned(refreshRate);
-    mode.modeFlags = RR_HSyncPositive | RR_VSyncNegative;
-    name = std::to_string(width) + "x" + std::to_string(height) + "_" + std::to_string(refreshRate);
-    mode.name = name.data();
-    mode.nameLength = unsigned(name.size());
-    return mode;
+    return modes;
 }
 
 struct ScreenSize {
@@ -285,31 +258,7 @@ XRandrBackend::XRandrBackend(_XDisplay* display, int minorVersion)
 
 XRandrBackend::~XRandrBackend()
 {
-    removeUnusedAddedModes();
     XCloseDisplay(m_display);
-}
-
-void XRandrBackend::removeUnusedAddedModes()
-{
-    if (m_addedModes.empty())
-        return;
-    ErrorTrap trap(m_display);
-    const Resources res(XRRGetScreenResources(m_display, rootOf(m_display)));
-    if (!res)
-        return;
-    std::vector<RRMode> shown;
-    for (int i = 0; i < res->ncrtc; ++i) {
-        const CrtcInfo info(XRRGetCrtcInfo(m_display, res.get(), res->crtcs[i]));
-        if (info && info->mode)
-            shown.push_back(info->mode);
-    }
-    std::erase_if(m_addedModes, [&](const AddedMode& added) {
-        if (std::ranges::find(shown, added.mode) != shown.end())
-            return false;
-        XRRDeleteOutputMode(m_display, added.output, added.mode);
-        XRRDestroyMode(m_display, added.mode);
-        return true;
-    });
 }
 
 DisplayModeInfo XRandrBackend::currentMode()
@@ -326,14 +275,21 @@ DisplayModeInfo XRandrBackend::currentMode()
     return mode;
 }
 
+bool XRandrBackend::keepsDepth(const DisplayModeRequest& request)
+{
+    return request.bitsPerPixel == 0 || request.bitsPerPixel == bitsPerPixelOf(m_display);
+}
+
 std::int32_t XRandrBackend::testMode(const DisplayModeRequest& request)
 {
-    if (request.width <= 0 || request.height <= 0)
+    if (request.width <= 0 || request.height <= 0 || !keepsDepth(request))
         return DisplayChange::BadMode;
     ErrorTrap trap(m_display);
     const std::optional<Target> target = findTarget(m_display, m_minorVersion);
     if (!target || !trap.ok())
         return DisplayChange::Failed;
+    if (!listsSize(outputModes(*target).listed, request.width, request.height))
+        return DisplayChange::BadMode;
     const std::optional<ScreenSize> after = screenSizeAfter(m_display, *target, request.width, request.height);
     if (!trap.ok())
         return DisplayChange::Failed;
@@ -342,55 +298,24 @@ std::int32_t XRandrBackend::testMode(const DisplayModeRequest& request)
 
 std::int32_t XRandrBackend::applyMode(const DisplayModeRequest& request)
 {
-    const std::int32_t result = switchMode(request);
-    if (result == DisplayChange::Successful)
-        removeUnusedAddedModes();
-    return result;
-}
-
-std::int32_t XRandrBackend::switchMode(const DisplayModeRequest& request)
-{
-    if (request.width <= 0 || request.height <= 0)
+    if (request.width <= 0 || request.height <= 0 || !keepsDepth(request))
         return DisplayChange::BadMode;
     ErrorTrap trap(m_display);
     const std::optional<Target> target = findTarget(m_display, m_minorVersion);
     if (!target || !trap.ok())
         return DisplayChange::Failed;
     const XRRCrtcInfo& crtc = *target->crtcInfo;
+    const OutputModes modes = outputModes(*target);
+    const int picked =
+        pickListedMode(modes.listed, request.width, request.height, request.refreshRate, currentRefresh(*target));
+    if (picked < 0)
+        return DisplayChange::BadMode;
+    const RRMode mode = modes.ids[std::size_t(picked)];
+    if (mode == crtc.mode)
+        return DisplayChange::Successful;
     const std::optional<ScreenSize> after = screenSizeAfter(m_display, *target, request.width, request.height);
     if (!after)
         return DisplayChange::BadMode;
-
-    RRMode mode = findMode(*target, request.width, request.height, request.refreshRate);
-    RRMode created = 0;
-    if (!mode) {
-        const bool sideways = isSideways(crtc.rotation);
-        int rate = request.refreshRate;
-        if (rate <= 0)
-            rate = int(std::lround(currentRefresh(*target)));
-        if (rate <= 0)
-            rate = 60;
-        std::string name;
-        XRRModeInfo info = makeModeInfo(sideways ? request.height : request.width,
-                                        sideways ? request.width : request.height, rate, name);
-        created = XRRCreateMode(m_display, rootOf(m_display), &info);
-        if (!trap.ok() || !created)
-            return DisplayChange::Failed;
-        XRRAddOutputMode(m_display, target->output, created);
-        mode = created;
-    }
-    const auto dropCreated = [&] {
-        if (!created)
-            return;
-        XRRDeleteOutputMode(m_display, target->output, created);
-        XRRDestroyMode(m_display, created);
-    };
-    if (!trap.ok()) {
-        dropCreated();
-        return DisplayChange::Failed;
-    }
-    if (mode == crtc.mode)
-        return DisplayChange::Successful;
 
     // The screen must hold the CRTC at every step: grow it before the change
     // and shrink it after.
@@ -405,12 +330,8 @@ std::int32_t XRandrBackend::switchMode(const DisplayModeRequest& request)
     if (!changed) {
         if (during.width != before.width || during.height != before.height)
             setScreenSize(m_display, before);
-        dropCreated();
-    } else {
-        if (after->width != during.width || after->height != during.height)
-            setScreenSize(m_display, *after);
-        if (created)
-            m_addedModes.push_back({target->output, created});
+    } else if (after->width != during.width || after->height != during.height) {
+        setScreenSize(m_display, *after);
     }
     XUngrabServer(m_display);
     XFlush(m_display);

@@ -3,18 +3,17 @@
 #include "DisplayBackend.h"
 
 #include <memory>
-#include <vector>
 
 struct _XDisplay;
 
 // Changes the mode of the primary output (else the first connected, lit
-// output) through RandR 1.2: an existing mode of the right size and refresh
-// rate is used, or one is made with reduced-blanking timings and added to the
-// output. The colour depth of a running X server cannot change, so requests
-// keep the current depth whatever they ask. X errors are trapped: a refused
-// change reports Failed and leaves the display as it was. A mode the backend
-// made is removed again once no CRTC shows it: after a later change (the
-// switch back to the desktop's mode) or when the backend is destroyed.
+// output) through RandR 1.2, to a mode the output lists only: the right
+// size, and a refresh rate within 1 Hz of the one asked for (pickListedMode).
+// A mode the output does not list is refused with BadMode and nothing
+// changes, so the screen is never driven with a timing it did not offer.
+// The colour depth of a running X server cannot change, so a request for
+// another depth is refused the same way. X errors are trapped: a refused
+// change reports Failed and leaves the display as it was.
 class XRandrBackend : public DisplayBackend {
 public:
     // Null when the display cannot be opened or lacks RandR 1.2. A null name
@@ -30,16 +29,9 @@ public:
 
 private:
     XRandrBackend(_XDisplay* display, int minorVersion);
-    std::int32_t switchMode(const DisplayModeRequest& request);
-    void removeUnusedAddedModes();
-
-    // A mode made by switchMode and added to an output (X resource ids).
-    struct AddedMode {
-        unsigned long output;
-        unsigned long mode;
-    };
+    // True when the request asks for no depth or for the server's own.
+    bool keepsDepth(const DisplayModeRequest& request);
 
     _XDisplay* m_display;
     int m_minorVersion;
-    std::vector<AddedMode> m_addedModes;
 };

@@ -16,6 +16,7 @@ set -uo pipefail
 started=$SECONDS
 work=""
 xvfb_pid=""
+monitor_pid=""
 game_pid=""
 window=""
 wx=0
@@ -57,7 +58,7 @@ make_work_folder() {
 }
 
 # Ends a process this script started: TERM, then KILL when it is still there
-# after 3 s (the program catches TERM for its sound library and goes on).
+# after 3 s.
 end_process() {
   local pid=$1
   [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null || return 0
@@ -78,6 +79,8 @@ stop_program() {
 
 cleanup() {
   stop_program
+  end_process "$monitor_pid"
+  monitor_pid=""
   end_process "$xvfb_pid"
   xvfb_pid=""
   if [ -n "${KEEP_E2E_WORK:-}" ]; then
@@ -107,7 +110,9 @@ fail() {
   exit 1
 }
 
-# A virtual display on a free display number, exported as DISPLAY.
+# A virtual display on a free display number, exported as DISPLAY. Its
+# output lists 1280x1024 (the desktop) and, like a usual monitor,
+# 1024x768 at 60 and 75 Hz (monitor_modes.py).
 start_display() {
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
@@ -119,6 +124,15 @@ start_display() {
   [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   DISPLAY=":$(head -n1 "$work/display")"
   export DISPLAY
+  command -v python3 >/dev/null 2>&1 || { echo "SKIP: python3 is not installed"; exit 77; }
+  python3 "$(dirname "${BASH_SOURCE[0]}")/monitor_modes.py" >"$work/monitor" 2>&1 &
+  monitor_pid=$!
+  for _ in $(seq 100); do
+    grep -q ready "$work/monitor" 2>/dev/null && break
+    kill -0 "$monitor_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  grep -q ready "$work/monitor" || fail "the monitor modes were not added: $(cat "$work/monitor")"
 }
 
 # The pictures of the program's data folder the checks compare with.

@@ -22,6 +22,8 @@ start_program
 # ---- the home screen is drawn ----
 wait_home_screen 100
 [ "$(pixel "$work/current.png" $((wx + 512)) $((wy + 100)))" != "0,0,0" ] || fail "the screen is black"
+geometry=$(xdotool getdisplaygeometry)
+[ "$geometry" = "1024 768" ] || fail "the display was not switched to the game's mode: $geometry"
 step "home screen"
 
 # ---- quit: the home column's sixth button, then the yes answer ----

@@ -121,6 +121,9 @@ void GameWindowTest::SetUp()
 {
     m_messages = std::make_unique<MessageCapture>();
     resetScreenGlobals();
+    // Every test starts from the first start's settings, whatever an earlier
+    // test of the same program wrote at its close.
+    clearSettings();
     m_display = std::make_shared<FakeDisplayBackend>(DisplayModeInfo{1280, 1024, 24, 60});
     setDisplayBackend(m_display);
 }

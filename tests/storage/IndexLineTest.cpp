@@ -43,6 +43,7 @@ TEST(GameFileName, UnsafeTextsBecomeSafeOnes)
         {"", "_"},
         {"...", "..."},
         {"save.FRD", "save.FRD_"},
+        {"Save.frd.lock", "Save.frd.lock_"},
         {QString::fromUtf8("Ωmega"), "?mega"},
         {"plain name ", "plain name "},
     };
@@ -52,11 +53,26 @@ TEST(GameFileName, UnsafeTextsBecomeSafeOnes)
     }
 }
 
-TEST(GameFileName, TooLongNamesAreCutToWhatTheFileSystemTakes)
+TEST(GameFileName, TooLongNamesLoseWholeCharactersFromTheEndDownTo255Bytes)
 {
-    const QString name = QString(300, QChar(0xe9)); // two UTF-8 bytes each
-    EXPECT_EQ(safeGameFileName(name), QString(127, QChar(0xe9)));
-    EXPECT_LE(QFile::encodeName(safeGameFileName(name)).size(), 255);
+    const QChar eAcute(0xe9);  // two UTF-8 bytes
+    const QChar euro(0x20ac);  // three UTF-8 bytes
+    const std::pair<QString, QString> cases[] = {
+        {QString(300, eAcute), QString(127, eAcute)},
+        {QString(254, u'x') + euro, QString(254, u'x')},
+        {QString(252, u'x') + euro + u'y', QString(252, u'x') + euro},
+        // Names of 100 000 characters, as a pasted text can make them.
+        {QString(100000, u'x'), QString(255, u'x')},
+        {QString(100000, eAcute), QString(127, eAcute)},
+        {u'a' + QString(100000, euro), u'a' + QString(84, euro)},
+    };
+    for (const auto& [in, out] : cases) {
+        const QString cut = safeGameFileName(in);
+        EXPECT_EQ(cut, out) << in.size();
+        EXPECT_TRUE(isSafeGameFileName(cut));
+        EXPECT_FALSE(isSafeGameFileName(in));
+        EXPECT_LE(QFile::encodeName(cut).size(), 255);
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "DisplayMode.h"
 #include "FakeDisplayBackend.h"
+#include "ListedModes.h"
 #include "MessageCapture.h"
 #include "NullDisplayBackend.h"
 
@@ -91,11 +92,54 @@ INSTANTIATE_TEST_SUITE_P(DisplayModeLayer, RefusedModeTest,
 
 TEST_F(DisplayModeLayer, SetDisplayModeKeepsTheColourDepth)
 {
-    EXPECT_EQ(SetDisplayMode(800, 600, 85), DisplayChange::Successful);
+    EXPECT_EQ(SetDisplayMode(1024, 768, 75), DisplayChange::Successful);
     ASSERT_EQ(m_fake->applied().size(), 1u);
     EXPECT_EQ(m_fake->applied().front().bitsPerPixel, 0);
     EXPECT_TRUE(m_fake->tested().empty());
-    EXPECT_EQ(m_fake->currentMode(), (DisplayModeInfo{800, 600, 16, 85}));
+    EXPECT_EQ(m_fake->currentMode(), (DisplayModeInfo{1024, 768, 16, 75}));
+}
+
+// A monitor that offers 1024 by 768 at 60 Hz only, and no other depth.
+TEST_F(DisplayModeLayer, OnlyModesTheDisplayListsAreApplied)
+{
+    m_fake = std::make_shared<FakeDisplayBackend>(
+        kDesktop, std::vector<DisplayModeInfo>{kDesktop, {1024, 768, 16, 60}, {800, 600, 16, 72}});
+    setDisplayBackend(m_fake);
+
+    SwitchDisplay(true);
+    EXPECT_EQ(m_fake->currentMode(), kDesktop);
+    EXPECT_EQ(SetDisplayMode(1024, 768, 75), DisplayChange::BadMode);
+    EXPECT_EQ(SetDisplayMode(1152, 864, 60), DisplayChange::BadMode);
+    EXPECT_EQ(SetDisplayMode(800, 600, 70), DisplayChange::BadMode);
+    EXPECT_EQ(m_fake->currentMode(), kDesktop);
+    EXPECT_EQ(m_capture.count(), 0);
+
+    // One hertz either way is the listed rate.
+    EXPECT_EQ(SetDisplayMode(800, 600, 71), DisplayChange::Successful);
+    EXPECT_EQ(m_fake->currentMode(), (DisplayModeInfo{800, 600, 16, 72}));
+
+    EXPECT_EQ(TestAndSetDisplayMode(1024, 768, 32), DisplayChange::BadMode);
+    EXPECT_EQ(TestAndSetDisplayMode(640, 480, 16), DisplayChange::BadMode);
+    EXPECT_EQ(m_capture.messages(), QStringList(2, QStringLiteral("Graphic Mode not suported")));
+    EXPECT_EQ(m_fake->currentMode(), (DisplayModeInfo{800, 600, 16, 72}));
+}
+
+TEST(ListedModes, TheNearestListedRefreshWithinOneHertzOrNone)
+{
+    const std::vector<ListedMode> listed{
+        {1024, 768, 60.004}, {1024, 768, 75.029}, {1024, 768, 70.069}, {800, 600, 74.2}, {1280, 1024, 0}};
+    const struct {
+        std::int32_t width, height, refresh;
+        double current;
+        int picked;
+    } cases[] = {
+        {1024, 768, 75, 60, 1},  {1024, 768, 76, 60, 1},  {1024, 768, 74, 60, -1}, {1024, 768, 70, 60, 2},
+        {1024, 768, 72, 60, -1}, {1024, 768, 0, 59.9, 0}, {1024, 768, 0, 73, 1},   {800, 600, 75, 60, 3},
+        {800, 600, 60, 60, -1},  {640, 480, 60, 60, -1},  {1280, 1024, 0, 0, 4},   {768, 1024, 0, 0, -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pickListedMode(listed, c.width, c.height, c.refresh, c.current), c.picked)
+            << c.width << "x" << c.height << "@" << c.refresh;
 }
 
 TEST_F(DisplayModeLayer, SwitchToGameModeAndBackRestoresWidthHeightAndRefreshOnly)
@@ -122,7 +166,7 @@ TEST_F(DisplayModeLayer, RefusedSwitchLeavesTheDisplayAsItWasAndShowsNothing)
     EXPECT_EQ(m_capture.count(), 0);
 }
 
-TEST(NullDisplayBackend, ReportsAModeAndAcceptsEverythingHarmlessly)
+TEST(NullDisplayBackend, ListsOnlyTheModeItHasAndChangesNothing)
 {
     auto null = std::make_shared<NullDisplayBackend>();
     setDisplayBackend(null);
@@ -131,9 +175,14 @@ TEST(NullDisplayBackend, ReportsAModeAndAcceptsEverythingHarmlessly)
     EXPECT_GT(before.width, 0);
     EXPECT_GT(before.height, 0);
     EXPECT_GT(before.bitsPerPixel, 0);
-    EXPECT_EQ(TestAndSetDisplayMode(640, 480, 16), DisplayChange::Successful);
-    SwitchDisplay(true);
-    EXPECT_EQ(null->currentMode(), before);
+    EXPECT_EQ(TestAndSetDisplayMode(before.width, before.height, before.bitsPerPixel), DisplayChange::Successful);
+    EXPECT_EQ(SetDisplayMode(before.width, before.height, before.refreshRate), DisplayChange::Successful);
     EXPECT_EQ(capture.count(), 0);
+    EXPECT_EQ(SetDisplayMode(before.width + 8, before.height, 0), DisplayChange::BadMode);
+    SwitchDisplay(true);
+    EXPECT_EQ(capture.count(), 0);
+    EXPECT_EQ(TestAndSetDisplayMode(before.width + 8, before.height, before.bitsPerPixel), DisplayChange::BadMode);
+    EXPECT_EQ(capture.messages(), QStringList{QStringLiteral("Graphic Mode not suported")});
+    EXPECT_EQ(null->currentMode(), before);
     setDisplayBackend(nullptr);
 }
