@@ -27,11 +27,11 @@ struct PlacedFace
 
 // The faces of the in-game column from its top, entry by entry, and of the
 // home column; the help button stands alone.
-const std::vector<std::pair<int, PlacedFace>> kGameColumn = {
+const std::vector<std::pair<int, PlacedFace>> kInGameFaces = {
     {0, {80, 140, 5}},  {1, {80, 180, 4}},  {2, {80, 220, 6}},  {3, {80, 260, 9}},   {4, {80, 300, 10}},
     {5, {80, 340, 8}},  {7, {80, 380, 11}}, {8, {80, 420, 17}}, {9, {80, 460, 18}},
 };
-const std::vector<std::pair<int, PlacedFace>> kHomeColumn = {
+const std::vector<std::pair<int, PlacedFace>> kHomeFaces = {
     {12, {450, 280, 4}},  {13, {450, 320, 16}}, {4, {450, 360, 10}},
     {15, {450, 400, 12}}, {14, {450, 440, 14}}, {9, {450, 480, 13}},
 };
@@ -143,10 +143,10 @@ TEST_F(ScreenLayoutTest, ColumnsShowTheirFacesInOrderWithoutGaps)
     GameMenu.Visible = true;
     for (int hidden : {-1, 0, 1, 2, 3, 4, 5, 7, 8, 9}) {
         SCOPED_TRACE(testing::Message() << "in-game column, hidden " << hidden);
-        for (const auto& entry : kGameColumn)
+        for (const auto& entry : kInGameFaces)
             Buttons[entry.first].Visible = entry.first != hidden;
         frame();
-        expectColumn(kGameColumn, hidden);
+        expectColumn(kInGameFaces, hidden);
         EXPECT_TRUE(faceAt(kHelp));
     }
 
@@ -156,17 +156,17 @@ TEST_F(ScreenLayoutTest, ColumnsShowTheirFacesInOrderWithoutGaps)
     frame();
     EXPECT_TRUE(faceAt({80, 140, 6}));
     EXPECT_TRUE(faceAt({80, 180, 9}));
-    for (const auto& entry : kGameColumn)
+    for (const auto& entry : kInGameFaces)
         Buttons[entry.first].Visible = true;
 
     HomeScreen.Visible = true;
     GameMenu.Visible = false;
     for (int hidden : {-1, 12, 13, 4, 15, 14, 9}) {
         SCOPED_TRACE(testing::Message() << "home column, hidden " << hidden);
-        for (const auto& entry : kHomeColumn)
+        for (const auto& entry : kHomeFaces)
             Buttons[entry.first].Visible = entry.first != hidden;
         frame();
-        expectColumn(kHomeColumn, hidden);
+        expectColumn(kHomeFaces, hidden);
         // The home picture covers the board from (1, 1).
         EXPECT_EQ(at(1, 1), kTestHomeColour);
         EXPECT_EQ(at(700, 600), kTestHomeColour);
@@ -175,11 +175,11 @@ TEST_F(ScreenLayoutTest, ColumnsShowTheirFacesInOrderWithoutGaps)
 
     // Both columns shown: the home picture and column are drawn over the
     // in-game column, each column with its own load and quit buttons.
-    for (const auto& entry : kHomeColumn)
+    for (const auto& entry : kHomeFaces)
         Buttons[entry.first].Visible = true;
     GameMenu.Visible = true;
     frame();
-    expectColumn(kHomeColumn, -1);
+    expectColumn(kHomeFaces, -1);
 }
 
 TEST_F(ScreenLayoutTest, HoverStartsOnePixelInsideTheFace)
