@@ -121,6 +121,9 @@ void GameWindowTest::SetUp()
 {
     m_messages = std::make_unique<MessageCapture>();
     resetScreenGlobals();
+    // A window closed by an earlier test wrote its settings (a theme that
+    // is not there, say): every test starts from none.
+    clearSettings();
     m_display = std::make_shared<FakeDisplayBackend>(DisplayModeInfo{1280, 1024, 24, 60});
     setDisplayBackend(m_display);
 }
