@@ -2,7 +2,6 @@
 // which cell a hint reveals.
 #include "PlayTestSupport.h"
 
-#include "ButtonColumn.h"
 #include "PanelStatusBar.h"
 #include "ThemeImage.h"
 #include "UnitePerso.h"
@@ -157,9 +156,9 @@ TEST_F(CheckHintTest, HelpButtonAsksForAHint)
     TfrmMain& w = window();
     dealAllGivenBut({cellIndex(4, 3), cellIndex(6, 5)});
     Buttons[10] = {true, QString(), true};
-    const ThemeImage* help = ButtonImages.item(kHelpFace);
+    const ThemeImage* help = ButtonImages.item(19);
     ASSERT_NE(help, nullptr);
-    pressAt(kHelpX + help->width() / 2, kHelpY + help->height() / 2);
+    pressAt(940 + help->width() / 2, 1 + help->height() / 2);
     frame();
     EXPECT_DOUBLE_EQ(w.FGameTime, 60.0);
     EXPECT_EQ(w.EmptyCount(), 1);

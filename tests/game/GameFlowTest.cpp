@@ -115,7 +115,7 @@ TEST_F(GameFlowTest, NewGameFromTheHomeScreenDealsAPuzzleWithTheInGameColumn)
     w.FPickerOpen = true;
     mark(4, 3, 2) = 1;
 
-    pressAt(kHomeColumnX + 75, kHomeColumnY + kButtonStep + 19);
+    pressAt(450 + 75, 280 + 19);  // new game, first in the home column
     frame();
 
     EXPECT_EQ(w.GameState, 2);

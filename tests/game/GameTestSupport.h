@@ -30,7 +30,7 @@ QString storedSetting(const QString& key);
 
 // A main window started on the built data folder as the program starts it
 // (creation, first show, the start-up step) on a fake 1280x1024 display,
-// with every message box captured.
+// with every message box captured and no stored settings.
 class GameWindowTest : public ::testing::Test
 {
 protected:

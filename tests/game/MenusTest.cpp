@@ -3,7 +3,6 @@
 // out.
 #include "GameTestSupport.h"
 
-#include "ButtonColumn.h"
 #include "Fenetres.h"
 #include "MessageBox.h"
 #include "UnitePerso.h"
@@ -41,7 +40,7 @@ protected:
     // Enters a generated game from the home screen's new-game button.
     void startGame()
     {
-        clickAt(middleOf(kHomeColumnX, kHomeColumnY + kButtonStep));
+        clickAt(middleOf(450, 280));
         ASSERT_EQ(window().GameState, 2);
     }
 
@@ -49,7 +48,7 @@ protected:
     int textPixels(const QRect& r)
     {
         int count = 0;
-        const QColor text = windowsColor(kTextColour);
+        const QColor text(150, 40, 40);
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) {
                 const QColor c = screen().pixelColor(x, y);
@@ -63,7 +62,7 @@ protected:
     // Left-most column holding a text pixel inside the rectangle, or -1.
     int firstTextColumn(const QRect& r)
     {
-        const QColor text = windowsColor(kTextColour);
+        const QColor text(150, 40, 40);
         for (int x = r.left(); x <= r.right(); ++x)
             for (int y = r.top(); y <= r.bottom(); ++y) {
                 const QColor c = screen().pixelColor(x, y);
@@ -80,7 +79,7 @@ protected:
 TEST_F(MenusTest, HomeColumnButtonsRunTheirCommands)
 {
     // Quit (6th) asks whether to leave the program.
-    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    clickAt(middleOf(450, 480));
     EXPECT_TRUE(MessageWindow.Visible);
     EXPECT_EQ(MessageWindow.Kind, 4);
     EXPECT_EQ(MessageWindow.Text, window().FText(34));
@@ -105,7 +104,7 @@ TEST_F(MenusTest, APressIsTakenByOneButtonOnlyAndOnlyOnce)
     startGame();
     // Solve (1st in the in-game column) takes the press; the frame after
     // sees none, so the replay button under the same point later does nothing.
-    clickAt(middleOf(kGameColumnX, kGameColumnY + kButtonStep));
+    clickAt(middleOf(80, 140));
     EXPECT_EQ(window().GameState, 4);
     EXPECT_FALSE(window().FMouse.LeftDown);
     Buttons[0].Visible = false;  // replay now stands where solve stood
@@ -119,14 +118,14 @@ TEST_F(MenusTest, HiddenEntriesTakeNoRoomInTheColumn)
     Buttons[0].Visible = false;
     Buttons[1].Visible = false;
     // Check, third entry, now stands first at y 140.
-    clickAt(middleOf(kGameColumnX, 140));
+    clickAt(middleOf(80, 140));
     EXPECT_DOUBLE_EQ(window().FGameTime, 20.0);
     EXPECT_EQ(window().GameState, 2);
 
     // Hiding print too: check 140, load 180, options 220.
     Buttons[3].Visible = false;
     const bool panelShown = !window().Panel_Options->isHidden();
-    clickAt(middleOf(kGameColumnX, 220));
+    clickAt(middleOf(80, 220));
     EXPECT_NE(!window().Panel_Options->isHidden(), panelShown);
 }
 
@@ -149,7 +148,7 @@ TEST_F(MenusTest, DisabledButtonPassesThePressToALaterButton)
 
 TEST_F(MenusTest, RightClickOnAButtonIsConsumedAndDoesNothing)
 {
-    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep), Qt::RightButton);
+    clickAt(middleOf(450, 480), Qt::RightButton);
     EXPECT_FALSE(MessageWindow.Visible);
     EXPECT_FALSE(window().FMouse.RightDown);
 }
@@ -159,8 +158,8 @@ TEST_F(MenusTest, PressOverNoButtonStaysPendingUntilReleased)
     pressAt(20, 20);
     frame();
     EXPECT_TRUE(window().FMouse.LeftDown);
-    window().EcranMouseMove(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep).x(),
-                            middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep).y());
+    window().EcranMouseMove(middleOf(450, 480).x(),
+                            middleOf(450, 480).y());
     frame();
     EXPECT_EQ(MessageWindow.Kind, 4);
     EXPECT_TRUE(MessageWindow.Visible);
@@ -168,11 +167,11 @@ TEST_F(MenusTest, PressOverNoButtonStaysPendingUntilReleased)
 
 TEST_F(MenusTest, QuitAnsweredYesStopsTheFramesClosesTheWindowAndSavesTheSettings)
 {
-    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    clickAt(middleOf(450, 480));
     ASSERT_EQ(MessageWindow.Kind, 4);
     bool closed = false;
     QObject::connect(&window(), &TfrmMain::closed, [&closed] { closed = true; });
-    clickAt(middleOf(MessageWindow.X + kYesOffsetX, MessageWindow.Y + kAnswerOffsetY));
+    clickAt(middleOf(MessageWindow.X + 50, MessageWindow.Y + 300));
     EXPECT_TRUE(closed);
     EXPECT_FALSE(window().DXTimer->isActive());
     EXPECT_FALSE(storedSetting(QStringLiteral("Volume")).isNull());
@@ -182,10 +181,10 @@ TEST_F(MenusTest, InGameQuitAnsweredYesGoesBackHome)
 {
     startGame();
     // Eight visible entries: play/pause is hidden in a generated game.
-    clickAt(middleOf(kGameColumnX, kGameColumnY + 8 * kButtonStep));
+    clickAt(middleOf(80, 420));
     ASSERT_EQ(MessageWindow.Kind, 6);
     EXPECT_EQ(MessageWindow.Text, window().FText(1));
-    clickAt(middleOf(MessageWindow.X + kYesOffsetX, MessageWindow.Y + kAnswerOffsetY));
+    clickAt(middleOf(MessageWindow.X + 50, MessageWindow.Y + 300));
     EXPECT_EQ(window().GameState, 0);
     EXPECT_TRUE(HomeScreen.Visible);
     EXPECT_FALSE(GameMenu.Visible);
@@ -209,19 +208,19 @@ TEST_F(MenusTest, MessageWindowIsCentredWithItsAnswerButtons)
     EXPECT_NE(screen().pixel(inside), without.pixel(inside));
 
     // Without a second caption there is neither a no button nor its frame.
-    const QRect noPlace(MessageWindow.X + kNoOffsetX, MessageWindow.Y + kAnswerOffsetY, 150, 38);
+    const QRect noPlace(MessageWindow.X + 300, MessageWindow.Y + 300, 150, 38);
     const QImage withNo = screen().copy(noPlace);
     OpenMessageWindow(4, QStringLiteral("Short"), QStringLiteral("Yes"), QString());
     frame();
     EXPECT_NE(screen().copy(noPlace), withNo);
-    EXPECT_EQ(screen().pixel(noPlace.center()), background->image().pixel(kNoOffsetX + 75, kAnswerOffsetY + 19));
+    EXPECT_EQ(screen().pixel(noPlace.center()), background->image().pixel(300 + 75, 300 + 19));
 }
 
 TEST_F(MenusTest, DisabledYesButtonCannotAnswer)
 {
     OpenMessageWindow(7, QStringLiteral("Scores"), QString(), QString());
     frame();
-    clickAt(middleOf(MessageWindow.X + kYesOffsetX, MessageWindow.Y + kAnswerOffsetY));
+    clickAt(middleOf(MessageWindow.X + 50, MessageWindow.Y + 300));
     EXPECT_TRUE(MessageWindow.Visible);
 }
 
@@ -269,9 +268,9 @@ TEST_F(MenusTest, MessageTextIsCutIntoCentredLinesOfAtMost49Characters)
 TEST_F(MenusTest, HelpButtonStandsInTheTopRightWhileTheGameColumnShows)
 {
     // On the home screen nothing stands there: the press stays pending.
-    const ThemeImage* help = ButtonImages.item(kHelpFace);
+    const ThemeImage* help = ButtonImages.item(19);
     ASSERT_NE(help, nullptr);
-    const QPoint middle(kHelpX + help->width() / 2, kHelpY + help->height() / 2);
+    const QPoint middle(940 + help->width() / 2, 1 + help->height() / 2);
     clickAt(middle);
     EXPECT_TRUE(window().FMouse.LeftDown);
     window().EcranMouseUp(Qt::LeftButton, middle.x(), middle.y());
@@ -286,7 +285,7 @@ TEST_F(MenusTest, HelpButtonStandsInTheTopRightWhileTheGameColumnShows)
 
 TEST_F(MenusTest, QuickClickReleasedBeforeTheNextFrameStillReachesItsButton)
 {
-    const QPoint quit = middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep);
+    const QPoint quit = middleOf(450, 480);
     pressAt(quit.x(), quit.y());
     window().EcranMouseUp(Qt::LeftButton, quit.x(), quit.y());
     frame();
@@ -302,7 +301,7 @@ TEST_F(MenusTest, QuickClickOverNothingIsGivenUpAfterOneFrame)
     frame();
     EXPECT_FALSE(window().FMouse.LeftDown);
     // Moving onto a button afterwards does not revive it.
-    const QPoint quit = middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep);
+    const QPoint quit = middleOf(450, 480);
     window().EcranMouseMove(quit.x(), quit.y());
     frame();
     EXPECT_FALSE(MessageWindow.Visible);
@@ -335,7 +334,7 @@ TEST_F(MenusTest, AFrameTickWhileACommandsMessageBoxIsOpenDrawsNothing)
         screenUntouched = screen() == before;
         flashAfter = window().FErrorFlash;
     });
-    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 5 * kButtonStep));
+    clickAt(middleOf(450, 440));
     setMessageBoxHandler(previous);
 
     ASSERT_EQ(boxes, 1);

@@ -9,8 +9,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -39,11 +37,11 @@ QPoint cellCentre(int x, int y)
 
 QPoint pickerItemCentre(int cellX, int cellY, int item)
 {
-    const QPoint reference = cellCentre(cellX, cellY) - QPoint(90, 90);
-    const double angle = item * 36 * std::numbers::pi / 180;
-    const int px = static_cast<int>(std::lround(60 * std::sin(angle) + 60 + reference.x()));
-    const int py = static_cast<int>(std::lround(60 * std::cos(angle) + 60 + reference.y()));
-    return QPoint(px + 20, py + 20);
+    // From the cell's centre, items 1 (the eraser) to 10 (digit 9) round the
+    // circle in steps of 36 degrees, item 10 straight below.
+    static const QPoint kOffsets[10] = {{25, 39},   {47, 9},    {47, -29}, {25, -59}, {-10, -70},
+                                        {-45, -59}, {-67, -29}, {-67, 9},  {-45, 39}, {-10, 50}};
+    return cellCentre(cellX, cellY) + kOffsets[item - 1];
 }
 
 void PlayTest::SetUp()

@@ -1,6 +1,5 @@
 #include "SavesTestSupport.h"
 
-#include "ButtonColumn.h"
 #include "Fenetres.h"
 #include "LineFile.h"
 #include "ShellFolders.h"
@@ -13,6 +12,7 @@
 #include <QListWidget>
 
 #include <algorithm>
+#include <vector>
 
 GameSnapshot snapshotOf(TfrmMain& w)
 {
@@ -77,23 +77,26 @@ void SavesWindowTest::startPlayedGame(const QString& player, double time)
 
 void SavesWindowTest::clickButton(int button)
 {
+    // The columns from the top: the in-game one at x 80, the home screen's at
+    // x 450; each visible entry stands 40 below the one before, the first at
+    // y 140 and 280.
+    static const std::vector<int> game{0, 1, 2, 3, 4, 5, 7, 8, 9};
+    static const std::vector<int> homeColumn{12, 13, 4, 15, 14, 9};
     const bool home = HomeScreen.Visible
-                      && std::any_of(kHomeColumn.begin(), kHomeColumn.end(),
-                                     [button](const ColumnEntry& e) { return e.button == button; });
-    int y = home ? kHomeColumnY : kGameColumnY;
+                      && std::find(homeColumn.begin(), homeColumn.end(), button) != homeColumn.end();
+    int y = home ? 240 : 100;
     bool found = false;
-    for (const ColumnEntry& entry : home ? std::vector(kHomeColumn.begin(), kHomeColumn.end())
-                                         : std::vector(kGameColumn.begin(), kGameColumn.end())) {
-        if (Buttons[entry.button].Visible)
-            y += kButtonStep;
-        if (entry.button == button) {
+    for (int entry : home ? homeColumn : game) {
+        if (Buttons[entry].Visible)
+            y += 40;
+        if (entry == button) {
             found = true;
             break;
         }
     }
     ASSERT_TRUE(found) << "button " << button;
     ASSERT_TRUE(Buttons[button].Visible && Buttons[button].Enabled) << "button " << button;
-    pressAt((home ? kHomeColumnX : kGameColumnX) + 75, y + 19);
+    pressAt((home ? 450 : 80) + 75, y + 19);
     frame();
 }
 
@@ -102,7 +105,7 @@ void SavesWindowTest::answer(bool yes)
     ASSERT_TRUE(MessageWindow.Visible);
     const std::uint8_t kind = MessageWindow.Kind;
     frame(); // places the window
-    pressAt(MessageWindow.X + (yes ? kYesOffsetX : kNoOffsetX) + 75, MessageWindow.Y + kAnswerOffsetY + 19);
+    pressAt(MessageWindow.X + (yes ? 50 : 300) + 75, MessageWindow.Y + 300 + 19);
     frame();
     ASSERT_FALSE(MessageWindow.Visible && MessageWindow.Kind == kind) << "the answer did not close the window";
 }

@@ -371,7 +371,7 @@ TEST(MessageLines, LinesAreShortAndRebuildTheText)
         const QStringList lines = cutMessageLines(text);
         EXPECT_EQ(lines.join(QString()), text);
         for (int i = 0; i < lines.size(); ++i) {
-            EXPECT_LE(lines[i].size(), kMessageLineLength);
+            EXPECT_LE(lines[i].size(), 49);
             EXPECT_FALSE(lines[i].isEmpty());
             if (i + 1 < lines.size() && lines[i].contains(' ')) {
                 EXPECT_TRUE(lines[i].endsWith(' ')) << lines[i].toStdString();
