@@ -371,7 +371,7 @@ TEST_F(MenusTest, CommandThatThrowsIsReportedAndTheFramesGoOn)
     // with anything else.
     QTemporaryDir elsewhere;
     window().FAppFolder = elsewhere.path() + u'/';
-    const QPoint rules = middleOf(kHomeColumnX, kHomeColumnY + 5 * kButtonStep);
+    const QPoint rules = middleOf(450, 440);
     QStringList reported;
     int boxes = 0;
     const MessageBoxHandler previous = setMessageBoxHandler([&](const QString& text) {
@@ -396,7 +396,7 @@ TEST_F(MenusTest, CommandThatThrowsIsReportedAndTheFramesGoOn)
 
     // The next frames draw and run commands as before: the quit button.
     window().EcranMouseUp(Qt::LeftButton, rules.x(), rules.y());
-    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    clickAt(middleOf(450, 480));
     EXPECT_TRUE(MessageWindow.Visible);
     EXPECT_EQ(MessageWindow.Kind, 4);
 }

@@ -362,6 +362,9 @@ void PrintTo(const PlaceCommand& c, std::ostream* os)
     *os << c.name;
 }
 
+// Print dialogs asked for by the press under test; none is shown.
+int printDialogsAsked = 0;
+
 bool windowOfKind(int kind)
 {
     return MessageWindow.Visible && MessageWindow.Kind == kind;
@@ -379,6 +382,11 @@ TEST_P(ColumnCommandTest, PressOnThePlaceRunsTheCommandOfThatPlace)
     if (!c.home)
         dealGame();
     window().Panel_Options->hide();
+    printDialogsAsked = 0;
+    window().RunPrintDialog = [](QPrinter&) {
+        ++printDialogsAsked;
+        return false;
+    };
     pressAt(c.x, c.y);
     frame();
     EXPECT_FALSE(window().FMouse.LeftDown);
@@ -393,7 +401,10 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceCommand{"check", false, 155, 239,
                      [](TfrmMain& w) { return w.FGameTime == 20.0 && !MessageWindow.Visible; }},
         PlaceCommand{"print", false, 155, 279,
-                     [](TfrmMain& w) { return w.GameState == 2 && w.FGameTime == 0.0 && !MessageWindow.Visible; }},
+                     [](TfrmMain& w) {
+                         return printDialogsAsked == 1 && w.GameState == 2 && w.FGameTime == 0.0
+                                && !MessageWindow.Visible;
+                     }},
         PlaceCommand{"load", false, 155, 319, [](TfrmMain&) { return windowOfKind(1); }},
         PlaceCommand{"options", false, 155, 359, [](TfrmMain& w) { return !w.Panel_Options->isHidden(); }},
         PlaceCommand{"save", false, 155, 399,
