@@ -60,6 +60,10 @@ TEST(Mp3Length, CountsFramesOrReadsTheEncoderTagAndRejectsOtherData)
     // An ID3 tag and stray bytes ahead of the first frame are skipped.
     const QByteArray tag = QByteArray("ID3\x04\0\0\0\0\0\x0A", 10) + QByteArray(10, 'x') + "junk";
     EXPECT_EQ(mp3LengthMs(tag + frames(100)), (100 * 1152 - 1105) * 1000 / 44100);
+    // Junk or a tag between frames is passed over, as decoders do: the
+    // frames after it still count.
+    EXPECT_EQ(mp3LengthMs(frames(100) + QByteArray(1000, '\0') + frames(100)), (200 * 1152 - 1105) * 1000 / 44100);
+    EXPECT_EQ(mp3LengthMs(frames(100) + tag + frames(100)), (200 * 1152 - 1105) * 1000 / 44100);
 
     // An Info frame with a LAME tag: 99 frames of music, delay 576, padding 1000.
     QByteArray tagged = frames(100);

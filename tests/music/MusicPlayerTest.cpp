@@ -121,6 +121,10 @@ TEST(ScrollText, TitleCarriesTheLengthRoundedToWholeSeconds)
         EXPECT_TRUE(scrollCharsFor(QStringLiteral("t"), c.ms).join(QString()).contains(QLatin1String(c.shown)))
             << c.ms << " ms";
     EXPECT_EQ(scrollCharsFor(QStringLiteral("abcde"), 1000).size(), 20);
+    // A character beyond the 16-bit range is one element, never split.
+    const QStringList clef = scrollCharsFor(QStringLiteral("\U0001D11E.mp3"), 1000);
+    EXPECT_EQ(clef.size(), 20);
+    EXPECT_EQ(clef.first(), QStringLiteral("\U0001D11E"));
 }
 
 TEST_F(PlayerTest, ShortTitleRotatesWholeAndShowsItsFirstViewOnTwoTicks)
