@@ -13,11 +13,14 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <map>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -287,6 +290,28 @@ TEST_F(PrintTest, CancelledDialogOrFailingPrinterLeavesEverythingAsItWas)
     EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"plain"});
 
     EXPECT_EQ(std::vector<std::uint8_t>(std::begin(window().FCurrent), std::end(window().FCurrent)), before);
+    EXPECT_EQ(window().GameState, 2);
+}
+
+TEST_F(PrintTest, FileCutShortWhilePrintingGivesOneMessageAndNoFile)
+{
+    fillOwnDigits();
+    const QString pdf = path(QStringLiteral("page.pdf"));
+    // No file may grow beyond 4 KB while the page is printed, as on a disk
+    // that fills up: writes beyond fail instead of raising a signal.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit before = limit;
+    limit.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    printToPdf(pdf, QPageLayout::Portrait);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_EQ(m_messages->count(), 1);
+    EXPECT_TRUE(m_messages->messages().first().contains(pdf)) << m_messages->messages().first().toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(window().GameState, 2);
 }
 
