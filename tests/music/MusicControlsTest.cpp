@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -140,6 +141,16 @@ TEST_F(MusicWindowTest, TypedTrackNamePlaysWhenWholeAndUpOnTheSliderIsLouder)
     QCoreApplication::sendEvent(w.TrackBarMP3, &up);
     EXPECT_LT(w.TrackBarMP3->value(), 501);
     EXPECT_EQ(m_device->volume(), 1000 - w.TrackBarMP3->value());
+    // A click near the top end of the groove moves the slider toward 0.
+    const int before = w.TrackBarMP3->value();
+    const QPointF top(w.TrackBarMP3->width() / 2.0, 8);
+    QMouseEvent press(QEvent::MouseButtonPress, top, w.TrackBarMP3->mapToGlobal(top), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, top, w.TrackBarMP3->mapToGlobal(top), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.TrackBarMP3, &press);
+    QCoreApplication::sendEvent(w.TrackBarMP3, &release);
+    EXPECT_LT(w.TrackBarMP3->value(), before);
 }
 
 TEST_F(MusicWindowTest, PausedMusicAndVolumeSurviveARestart)
