@@ -83,7 +83,8 @@ TEST_F(MusicWindowTest, StartUpListsTheThreeTracksAndPlaysTheFirstAtTheSavedVolu
     clearSettings();
     storeSetting(QStringLiteral("Volume"), QStringLiteral("300"));
     TfrmMain& w = startWithPlayer();
-    EXPECT_EQ(items(w.ComboBox3), QStringList({QStringLiteral("Morning Garden.mp3"), QStringLiteral("Night Lanterns.mp3"),
+    EXPECT_EQ(items(w.ComboBox3), QStringList({QStringLiteral("Morning Garden.mp3"),
+                                               QStringLiteral("Night Lanterns.mp3"),
                                                QStringLiteral("Pastel Waltz.mp3")}));
     EXPECT_EQ(w.ComboBox3->currentText(), QStringLiteral("Morning Garden.mp3"));
     EXPECT_EQ(m_device->opened, QStringList{dataTrack(QStringLiteral("Morning Garden.mp3"))});
