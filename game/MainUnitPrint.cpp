@@ -19,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -128,6 +129,21 @@ QString printFailure(const QPrinter& printer, const QString& whatFailed)
     }
     const QString name = file.isEmpty() ? printer.printerName() : QDir::toNativeSeparators(file);
     return QStringLiteral("Impossible d'imprimer sur ") + name + QStringLiteral(" : ") + cause;
+}
+
+// Qt's PDF writer does not report a write that failed (a full disk): a file
+// cut short is told by its missing end-of-file marker. A device or a pipe
+// chosen as the file cannot be checked and passes.
+bool pdfCutShort(const QPrinter& printer)
+{
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty() || !QFileInfo(file).isFile())
+        return false;
+    QFile pdf(file);
+    if (!pdf.open(QIODevice::ReadOnly))
+        return true;
+    pdf.seek(std::max<qint64>(0, pdf.size() - 32));
+    return !pdf.readAll().contains("%%EOF");
 }
 
 // The picture of `current` as the bytes of an enhanced metafile: 900 by 900
@@ -242,8 +258,14 @@ void TfrmMain::mnuPrintClick()
         return;
     }
     drawPage(canvas, printer.width(), printer.height(), FCurrent, FGivens);
-    if (!canvas.end() || printer.printerState() == QPrinter::Error)
+    if (!canvas.end() || printer.printerState() == QPrinter::Error) {
         ShowMessage(printFailure(printer, QStringLiteral("l'imprimante n'a pas pu terminer le document")));
+    } else if (pdfCutShort(printer)) {
+        // The cut file is of no use; what it replaced was lost when printing began.
+        QFile::remove(printer.outputFileName());
+        ShowMessage(QStringLiteral("Impossible d'imprimer sur ") + QDir::toNativeSeparators(printer.outputFileName())
+                    + QStringLiteral(" : le fichier n'a pas pu être écrit en entier (disque plein ?)"));
+    }
 }
 
 QString TfrmMain::nextPictureFile() const

@@ -75,23 +75,28 @@ std::uint32_t bigEndian32(const QByteArray& data, qsizetype at)
            | std::uint32_t(byteAt(data, at + 2)) << 8 | std::uint32_t(byteAt(data, at + 3));
 }
 
+// The first frame header in [from, end) whose successor (or the end of the
+// data) is where its size says; -1 when there is none.
+qsizetype nextFrame(const QByteArray& data, qsizetype from, qsizetype end)
+{
+    for (qsizetype at = from; at < end; ++at) {
+        const FrameHeader h = headerAt(data, at);
+        if (h.size > 0 && (at + h.size == data.size() || headerAt(data, at + h.size).size > 0))
+            return at;
+    }
+    return -1;
+}
+
 } // namespace
 
 std::int64_t mp3LengthMs(const QByteArray& data)
 {
-    // The first frame is one whose successor (or the end of the data) is
-    // where its size says; junk before it is skipped.
-    qsizetype at = afterId3v2(data);
-    const qsizetype searchEnd = std::min<qsizetype>(data.size(), at + 65536);
-    FrameHeader first;
-    for (; at < searchEnd; ++at) {
-        first = headerAt(data, at);
-        if (first.size > 0
-            && (at + first.size == data.size() || headerAt(data, at + first.size).size > 0))
-            break;
-    }
-    if (at >= searchEnd || first.size == 0)
+    // Junk before the first frame is skipped.
+    const qsizetype start = afterId3v2(data);
+    const qsizetype at = nextFrame(data, start, std::min<qsizetype>(data.size(), start + 65536));
+    if (at < 0)
         return -1;
+    const FrameHeader first = headerAt(data, at);
 
     std::int64_t frames = 0;
     std::int64_t delay = kEncoderDelay + kDecoderDelay;
@@ -114,10 +119,15 @@ std::int64_t mp3LengthMs(const QByteArray& data)
         }
     }
     if (frames == 0) {
-        for (qsizetype p = at; p < data.size();) {
+        // Decoders skip what lies between frames (a damaged frame, a tag in
+        // the middle) and play on; so does the count, or the track would
+        // seem to end early and the next one would cut it off.
+        for (qsizetype p = at; p >= 0 && p < data.size();) {
             const FrameHeader h = headerAt(data, p);
-            if (h.size == 0)
-                break;
+            if (h.size == 0 || h.sampleRate != first.sampleRate || h.samples != first.samples) {
+                p = nextFrame(data, p + 1, data.size());
+                continue;
+            }
             ++frames;
             p += h.size;
         }

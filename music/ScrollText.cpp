@@ -17,10 +17,16 @@ QStringList scrollCharsFor(const QString& title, std::int64_t lengthMs)
     const auto seconds = static_cast<std::int64_t>(std::nearbyint(static_cast<double>(lengthMs) / 1000.0));
     const QString text = title + QStringLiteral("  (") + twoDigits(seconds / 60) + QLatin1Char(':')
                          + twoDigits(seconds % 60) + QStringLiteral(")  **  ");
+    // One element a character: a character outside the 16-bit range (two
+    // UTF-16 units) stays whole, so that no window shows half of it.
     QStringList chars;
     chars.reserve(text.size());
-    for (const QChar c : text)
-        chars << QString(c);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const qsizetype units = pair ? 2 : 1;
+        chars << text.mid(i, units);
+        i += units - 1;
+    }
     return chars;
 }
 

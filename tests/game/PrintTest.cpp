@@ -13,11 +13,14 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <map>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -215,6 +218,10 @@ TEST_P(PrintedPageTest, HeadingGridAndDigitsStandWhereTheyBelong)
             ASSERT_EQ(words.size(), 1u) << "cell " << x << "," << y;
             const Word& w = words.front();
             EXPECT_EQ(w.text, QString::number(d + 1));
+            // 16-point digits: a word's box is the font's height, between
+            // one and 1.35 em.
+            EXPECT_GT(w.bottom - w.top, 16 * kDpi / 72.0) << x << "," << y;
+            EXPECT_LT(w.bottom - w.top, 1.35 * 16 * kDpi / 72.0) << x << "," << y;
             EXPECT_NEAR(w.centreX(), page.margin + x * page.cell + page.cell / 2.0, 2.0) << x << "," << y;
             EXPECT_NEAR(w.centreY(), page.margin + y * page.cell + page.cell / 2.0, 2.0) << x << "," << y;
             if (window().FGivens[x * 9 + y] != kEmptyCell)
@@ -286,6 +293,28 @@ TEST_F(PrintTest, CancelledDialogOrFailingPrinterLeavesEverythingAsItWas)
     EXPECT_EQ(window().GameState, 2);
 }
 
+TEST_F(PrintTest, FileCutShortWhilePrintingGivesOneMessageAndNoFile)
+{
+    fillOwnDigits();
+    const QString pdf = path(QStringLiteral("page.pdf"));
+    // No file may grow beyond 4 KB while the page is printed, as on a disk
+    // that fills up: writes beyond fail instead of raising a signal.
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit before = limit;
+    limit.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    printToPdf(pdf, QPageLayout::Portrait);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_EQ(m_messages->count(), 1);
+    EXPECT_TRUE(m_messages->messages().first().contains(pdf)) << m_messages->messages().first().toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(window().GameState, 2);
+}
+
 // ---- the metafile ----
 
 struct Record {
@@ -313,6 +342,7 @@ enum : std::uint32_t {
     kCreatePen = 38,
     kRectangle = 43,
     kLineTo = 54,
+    kCreateFont = 82,
     kTextA = 83,
     kTextW = 84,
     kPolyline16 = 87,
@@ -385,11 +415,18 @@ TEST_F(ExportTest, WritesTheGridAsEnhancedMetafileRecords)
     for (const Record& r : records) {
         if (r.type == kCreatePen)
             pens.push_back(r.at(16));
-        else if (r.type != kHeader && r.type != kEof && r.type != 37 && r.type != 40 && r.type != 82
+        else if (r.type != kHeader && r.type != kEof && r.type != 37 && r.type != 40 && r.type != kCreateFont
                  && r.type != 39)
             drawn.push_back(r);
     }
     EXPECT_EQ(pens, (std::vector<int>{1, 5}));
+    // One font: Arial of 30 points, as character height in pixels of the
+    // 96-dpi reference device.
+    std::vector<std::pair<int, QString>> fonts;
+    for (const Record& r : records)
+        if (r.type == kCreateFont)
+            fonts.emplace_back(r.at(12), QString::fromUtf16(reinterpret_cast<const char16_t*>(r.data.data() + 40)));
+    EXPECT_EQ(fonts, (std::vector<std::pair<int, QString>>{{-30 * 96 / 72, QStringLiteral("Arial")}}));
 
     // Column by column, each cell's square then its text centred in it.
     ASSERT_EQ(drawn.size(), 2u * 81 + 8 + 1);

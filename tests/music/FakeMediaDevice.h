@@ -13,10 +13,12 @@ public:
     bool open(const QString& path) override
     {
         opened << path;
+        if (openFails)
+            return false;
         m_mode = Mode::Stopped;
         return true;
     }
-    bool hasOutput() const override { return true; }
+    bool hasOutput() const override { return output; }
     std::int64_t length() const override { return m_mode == Mode::Closed ? 0 : trackLength; }
     std::int64_t position() const override { return m_position; }
     void play(std::int64_t from) override
@@ -35,6 +37,8 @@ public:
     void finish() { m_position = trackLength; m_mode = Mode::Stopped; }
 
     std::int64_t trackLength = 125400;
+    bool openFails = false;
+    bool output = true;
     QStringList opened;
     QList<std::int64_t> playedFrom;
 

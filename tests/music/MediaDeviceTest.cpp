@@ -42,12 +42,23 @@ public:
 namespace {
 
 // MPEG-1 layer III frames of 128 kbit/s at 44.1 kHz: 417 bytes, 1152 samples.
-QByteArray frames(int count)
+QByteArray frames(int count, bool mono = false)
 {
     QByteArray frame(417, '\0');
     frame[0] = char(0xFF);
     frame[1] = char(0xFB);
     frame[2] = char(0x90);
+    frame[3] = char(mono ? 0xC0 : 0x00);
+    return frame.repeated(count);
+}
+
+// MPEG-2 layer III frames of 64 kbit/s at 22.05 kHz: 208 bytes, 576 samples.
+QByteArray mpeg2Frames(int count)
+{
+    QByteArray frame(208, '\0');
+    frame[0] = char(0xFF);
+    frame[1] = char(0xF3);
+    frame[2] = char(0x80);
     return frame.repeated(count);
 }
 
@@ -60,14 +71,26 @@ TEST(Mp3Length, CountsFramesOrReadsTheEncoderTagAndRejectsOtherData)
     // An ID3 tag and stray bytes ahead of the first frame are skipped.
     const QByteArray tag = QByteArray("ID3\x04\0\0\0\0\0\x0A", 10) + QByteArray(10, 'x') + "junk";
     EXPECT_EQ(mp3LengthMs(tag + frames(100)), (100 * 1152 - 1105) * 1000 / 44100);
+    // A tag whose content looks like frames (a picture may) is still skipped.
+    const QByteArray framesInTag = QByteArray("ID3\x04\0\0\0\0\x06\x42", 10) + frames(2);
+    EXPECT_EQ(mp3LengthMs(framesInTag + frames(100)), (100 * 1152 - 1105) * 1000 / 44100);
+    EXPECT_EQ(mp3LengthMs(mpeg2Frames(100)), (100 * 576 - 1105) * 1000 / 22050);
+    // Junk or a tag between frames is passed over, as decoders do: the
+    // frames after it still count.
+    EXPECT_EQ(mp3LengthMs(frames(100) + QByteArray(1000, '\0') + frames(100)), (200 * 1152 - 1105) * 1000 / 44100);
+    EXPECT_EQ(mp3LengthMs(frames(100) + tag + frames(100)), (200 * 1152 - 1105) * 1000 / 44100);
 
-    // An Info frame with a LAME tag: 99 frames of music, delay 576, padding 1000.
+    // An Info frame with a LAME tag: 99 frames of music, delay 256, padding 1000.
     QByteArray tagged = frames(100);
     const int info = 4 + 32;
     tagged.replace(info, 12, QByteArray("Info\0\0\0\x0F\0\0\0\x63", 12));
     tagged.replace(info + 120, 4, "LAME");
-    tagged.replace(info + 141, 3, QByteArray("\x24\x03\xE8", 3));
-    EXPECT_EQ(mp3LengthMs(tagged), (99 * 1152 - 576 - 529 - 1000) * 1000 / 44100);
+    tagged.replace(info + 141, 3, QByteArray("\x10\x03\xE8", 3));
+    EXPECT_EQ(mp3LengthMs(tagged), (99 * 1152 - 256 - 529 - 1000) * 1000 / 44100);
+    // In a mono frame the Info tag sits after a shorter side information.
+    QByteArray mono = frames(100, true);
+    mono.replace(4 + 17, 12, QByteArray("Info\0\0\0\x01\0\0\0\x63", 12));
+    EXPECT_EQ(mp3LengthMs(mono), (99 * 1152 - 1105) * 1000 / 44100);
 
     EXPECT_EQ(mp3LengthMs(QByteArray()), -1);
     EXPECT_EQ(mp3LengthMs(QByteArray("These are words, not frames of sound.")), -1);
@@ -121,6 +144,30 @@ TEST(SdlMediaDevice, PositionRunsWhilePlayingAndStandsWhilePaused)
     device.play(device.length() - 100);
     for (int i = 0; i < 50 && device.mode() == MediaDevice::Mode::Playing; ++i)
         QThread::msleep(20);
+    EXPECT_EQ(device.mode(), MediaDevice::Mode::Stopped);
+    EXPECT_EQ(device.position(), device.length());
+}
+
+TEST(SdlMediaDevice, TrackCutShortEndsAtTheLengthItsHeaderGives)
+{
+    // As of a download that broke off: the Info frame tells 1000 frames of
+    // music (26 s), 12 remain (0.3 s).
+    QByteArray data = frames(13);
+    data.replace(4 + 32, 12, QByteArray("Info\0\0\0\x01\0\0\x03\xE8", 12));
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile cut(dir.filePath(QStringLiteral("cut.mp3")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(data);
+    cut.close();
+
+    SdlMediaDevice device;
+    ASSERT_TRUE(device.open(cut.fileName()));
+    EXPECT_EQ(device.length(), (1000 * 1152 - 1105) * 1000 / 44100);
+    device.play();
+    for (int i = 0; i < 150 && device.mode() == MediaDevice::Mode::Playing; ++i)
+        QThread::msleep(20);
+    // The end of what there is ends the track.
     EXPECT_EQ(device.mode(), MediaDevice::Mode::Stopped);
     EXPECT_EQ(device.position(), device.length());
 }

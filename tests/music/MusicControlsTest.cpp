@@ -6,8 +6,13 @@
 #include "LecteurMP3Unit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -78,7 +83,8 @@ TEST_F(MusicWindowTest, StartUpListsTheThreeTracksAndPlaysTheFirstAtTheSavedVolu
     clearSettings();
     storeSetting(QStringLiteral("Volume"), QStringLiteral("300"));
     TfrmMain& w = startWithPlayer();
-    EXPECT_EQ(items(w.ComboBox3), QStringList({QStringLiteral("Morning Garden.mp3"), QStringLiteral("Night Lanterns.mp3"),
+    EXPECT_EQ(items(w.ComboBox3), QStringList({QStringLiteral("Morning Garden.mp3"),
+                                               QStringLiteral("Night Lanterns.mp3"),
                                                QStringLiteral("Pastel Waltz.mp3")}));
     EXPECT_EQ(w.ComboBox3->currentText(), QStringLiteral("Morning Garden.mp3"));
     EXPECT_EQ(m_device->opened, QStringList{dataTrack(QStringLiteral("Morning Garden.mp3"))});
@@ -106,6 +112,46 @@ TEST_F(MusicWindowTest, StartUpListsTheThreeTracksAndPlaysTheFirstAtTheSavedVolu
     EXPECT_FALSE(m_player->TimerMP3->isActive());
     EXPECT_FALSE(m_player->TimerDefilement->isActive());
     EXPECT_TRUE(m_messages->messages().isEmpty());
+}
+
+TEST_F(MusicWindowTest, TypedTrackNamePlaysWhenWholeAndUpOnTheSliderIsLouder)
+{
+    clearSettings();
+    TfrmMain& w = startWithPlayer();
+    ASSERT_EQ(m_device->opened.size(), 1);
+    QLineEdit* edit = w.ComboBox3->lineEdit();
+    auto type = [&](const QString& text) {
+        edit->selectAll();
+        for (const QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QCoreApplication::sendEvent(edit, &press);
+        }
+    };
+    // Every typed character is a change; only the whole name is a track.
+    type(QStringLiteral("Night Lanterns.mp3"));
+    EXPECT_EQ(m_device->opened, QStringList({dataTrack(QStringLiteral("Morning Garden.mp3")),
+                                             dataTrack(QStringLiteral("Night Lanterns.mp3"))}));
+    type(QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_EQ(w.ComboBox3->currentText(), QStringLiteral("abcdefghijklmnopqrst"));
+    EXPECT_EQ(m_device->opened.size(), 2);
+    EXPECT_EQ(m_device->mode(), MediaDevice::Mode::Playing);
+
+    // Position 0 is at the top: a step up lowers the position, louder.
+    ASSERT_EQ(w.TrackBarMP3->value(), 501);
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.TrackBarMP3, &up);
+    EXPECT_LT(w.TrackBarMP3->value(), 501);
+    EXPECT_EQ(m_device->volume(), 1000 - w.TrackBarMP3->value());
+    // A click near the top end of the groove moves the slider toward 0.
+    const int before = w.TrackBarMP3->value();
+    const QPointF top(w.TrackBarMP3->width() / 2.0, 8);
+    QMouseEvent press(QEvent::MouseButtonPress, top, w.TrackBarMP3->mapToGlobal(top), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, top, w.TrackBarMP3->mapToGlobal(top), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.TrackBarMP3, &press);
+    QCoreApplication::sendEvent(w.TrackBarMP3, &release);
+    EXPECT_LT(w.TrackBarMP3->value(), before);
 }
 
 TEST_F(MusicWindowTest, PausedMusicAndVolumeSurviveARestart)
@@ -145,6 +191,7 @@ TEST_F(MusicWindowTest, ImportSwitchesTheListPlayingOrKeepsThePause)
         ASSERT_TRUE(QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
     const QString folder = dir.path() + QLatin1Char('/');
     TfrmMain& w = startWithPlayer();
+    EXPECT_EQ(w.OpenDialog1->nameFilters(), QStringList{QStringLiteral("Musiques MP3 (*.mp3)")});
 
     w.ChooseMp3File = [] { return QString(); };  // cancelled
     w.ImageBtImportMP3Click(nullptr);

@@ -121,6 +121,10 @@ TEST(ScrollText, TitleCarriesTheLengthRoundedToWholeSeconds)
         EXPECT_TRUE(scrollCharsFor(QStringLiteral("t"), c.ms).join(QString()).contains(QLatin1String(c.shown)))
             << c.ms << " ms";
     EXPECT_EQ(scrollCharsFor(QStringLiteral("abcde"), 1000).size(), 20);
+    // A character beyond the 16-bit range is one element, never split.
+    const QStringList clef = scrollCharsFor(QStringLiteral("\U0001D11E.mp3"), 1000);
+    EXPECT_EQ(clef.size(), 20);
+    EXPECT_EQ(clef.first(), QStringLiteral("\U0001D11E"));
 }
 
 TEST_F(PlayerTest, ShortTitleRotatesWholeAndShowsItsFirstViewOnTwoTicks)
@@ -222,11 +226,53 @@ TEST_F(PlayerTest, PauseToggleAndAnotherTrackWhilePausedPlaysAtOnce)
     EXPECT_EQ(m_device->mode(), MediaDevice::Mode::Playing);
     EXPECT_FALSE(MusicPaused);
 
-    // A name that is not in the folder leaves the track playing.
-    m_host.current = QStringLiteral("gone.mp3");
+    // A name that is not a file of the folder leaves the track playing.
+    ASSERT_TRUE(QDir(m_host.folder).mkdir(QStringLiteral("folder.mp3")));
+    for (const char* name : {"gone.mp3", "folder.mp3"}) {
+        m_host.current = QLatin1String(name);
+        m_player->TreeViewMP3DblClick();
+        EXPECT_EQ(m_device->opened.size(), 2) << name;
+        EXPECT_EQ(m_device->mode(), MediaDevice::Mode::Playing) << name;
+    }
+}
+
+TEST_F(PlayerTest, TimersRunAtTheirPacesAndStopLeavesTheTitleEmpty)
+{
+    EXPECT_FALSE(m_player->TimerMP3->isActive());
+    EXPECT_EQ(m_player->TimerMP3->interval(), 1000);
+    EXPECT_TRUE(m_player->TimerDefilement->isActive());
+    EXPECT_EQ(m_player->TimerDefilement->interval(), 200);
+
+    // Nothing loaded: stop does nothing, the label keeps its text.
+    setTracks({QStringLiteral("one.mp3")});
+    m_player->ImageArretClick();
+    EXPECT_EQ(m_host.title, QStringLiteral("old title"));
+
     m_player->TreeViewMP3DblClick();
-    EXPECT_EQ(m_device->opened.size(), 2);
-    EXPECT_EQ(m_device->mode(), MediaDevice::Mode::Playing);
+    ticks(2);
+    m_player->ImageArretClick();
+    EXPECT_EQ(m_device->mode(), MediaDevice::Mode::Closed);
+    EXPECT_FALSE(m_player->TimerMP3->isActive());
+    // The title ticks that follow do not bring the stopped title back.
+    EXPECT_EQ(ticks(3), QStringList(3, QString()));
+    EXPECT_TRUE(m_player->LabelDefilement.isEmpty());
+}
+
+TEST_F(PlayerTest, WithoutAudioOutputATrackFailsWithoutABox)
+{
+    setTracks({QStringLiteral("one.mp3")});
+    m_device->openFails = true;
+    m_device->output = false;
+    MessageCapture messages;
+    m_player->ImageLectureClick();
+    EXPECT_EQ(messages.count(), 0);
+    EXPECT_FALSE(m_player->TimerMP3->isActive());
+
+    // With an output the same failure is the file's: the box.
+    m_device->output = true;
+    m_player->ImageLectureClick();
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_EQ(messages.messages()[0], invalidTrackMessage(QStringLiteral("one.mp3")));
 }
 
 TEST_F(PlayerTest, ProgressBarSeeksAndDriveWalkListsEveryTrackBelowItsRoot)
