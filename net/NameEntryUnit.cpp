@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "NetHost.h"
+#include "WireText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -89,9 +90,20 @@ bool TfrmEnterName::Execute(QString& Name)
 
 void TfrmEnterName::btnOkClick()
 {
-    if (TrimName(txtName->text()).isEmpty()) {
+    // The name goes out in joins, locate replies and rosters: one that the
+    // other players would drop is refused here.
+    switch (CheckName(TrimName(txtName->text()))) {
+    case NameFault::None:
+        accept();
+        break;
+    case NameFault::Empty:
         ShowMessage(QStringLiteral("You have not entered anything."));
-        return;
+        break;
+    case NameFault::TooLong:
+        ShowMessage(QStringLiteral("Your name is too long: 255 characters at most."));
+        break;
+    case NameFault::ControlCharacter:
+        ShowMessage(QStringLiteral("Your name may not hold control characters."));
+        break;
     }
-    accept();
 }

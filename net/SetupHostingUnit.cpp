@@ -1,7 +1,9 @@
 #include "SetupHostingUnit.h"
 
+#include "MessageBox.h"
 #include "NetHost.h"
 #include "UdpThreadUnit.h"
+#include "WireText.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -93,6 +95,13 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
 bool TfrmSetupHosting::Execute(TUdpThread* Thread, std::uint8_t& GameType, const QString& PlayerName)
 {
     assert(Thread && m_host);
+    // A host name that peers drop would leave the game unlisted and its
+    // start unread: refuse it before anything is hosted.
+    if (CheckName(PlayerName) != NameFault::None) {
+        ShowMessage(QStringLiteral("This name cannot be used to host a game."));
+        GameType = 0;
+        return false;
+    }
     FPlayerName = PlayerName;
     Timer1->stop();
     FThread = Thread;

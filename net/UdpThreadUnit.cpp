@@ -4,28 +4,14 @@
 #include "HexToInt.h"
 #include "NetError.h"
 
+#include "WireText.h"
+
 #include <QNetworkDatagram>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QUdpSocket>
 
 #include <sys/socket.h>
 
 namespace {
-
-// Text travels as Windows-1252, one byte per character; a character outside
-// it goes as "?".
-QByteArray toWire(const QString& text)
-{
-    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Default);
-    return encoder.encode(text);
-}
-
-QString fromWire(std::string_view bytes)
-{
-    QStringDecoder decoder("windows-1252");
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
 
 QHostAddress ipv4Of(const QHostAddress& address)
 {
@@ -94,7 +80,7 @@ void TUdpThread::SendToPeer(const QString& Host, int Port, const QString& Messag
     const QString host = equals < 0 ? Host : Host.left(equals);
     if (Port <= 0 || Port > 65535)
         throw ENetError("Invalid port " + std::to_string(Port));
-    const QByteArray text = toWire(Message);
+    const QByteArray text = ToWire(Message);
     const std::string bytes = datagram::frame(m_port, GameId, std::string_view(text.constData(), text.size()));
     SendDatagram(host, static_cast<std::uint16_t>(Port),
                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -217,7 +203,7 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
         case datagram::Kind::LocateReply:
             if (const auto located = OnGameLocated) {
                 TGameRow row;
-                row.Host = fromWire(m.name);
+                row.Host = FromWire(m.name);
                 row.Players = m.playerCount;
                 row.TypeName = GameTypeName(m.gameType);
                 row.GameType = static_cast<std::uint8_t>(m.gameType);
@@ -270,7 +256,7 @@ void TUdpThread::handleJoinRequest(const datagram::Message& m, const QHostAddres
         if (entry.startsWith(peer))
             return;
     }
-    const QString name = fromWire(m.name);
+    const QString name = FromWire(m.name);
     HostingInfo->AddPlayer(address, m.senderPort, name);
     if (const auto joined = OnPlayerJoined)
         joined(name, address, m.senderPort);
@@ -289,7 +275,7 @@ void TUdpThread::handleGameStart(const datagram::Message& m, const QHostAddress&
     TGameStartInfo start;
     std::vector<std::pair<std::uint16_t, QHostAddress>> roster;
     for (const datagram::RosterEntry& entry : m.players) {
-        start.Players.push_back({fromWire(entry.text), 0});
+        start.Players.push_back({FromWire(entry.text), 0});
         roster.emplace_back(entry.port, QHostAddress(QString::fromLatin1(entry.address)));
     }
     start.MyIndex = m.index;

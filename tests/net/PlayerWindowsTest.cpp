@@ -159,3 +159,35 @@ TEST_F(PlayerWindowsTest, OpponentWindowMarksFilledCellsAndKnowsWhenTheGridIsCom
         }
     }
 }
+
+TEST_F(PlayerWindowsTest, NamePromptRefusesNamesThatOtherPlayersWouldDrop)
+{
+    TfrmEnterName prompt;
+    MessageCapture messages;
+    const QString tooLong(256, QLatin1Char('n'));
+    QString name = QStringLiteral("Zoe");
+    QStringList refused;
+    onModal(prompt, [&] {
+        for (const QString& text : {tooLong, QStringLiteral("Ann\tLee"), QStringLiteral("Ann\u0085Lee")}) {
+            prompt.txtName->setText(text);
+            prompt.btnOk->click();
+            if (prompt.isVisible())
+                refused << text;
+        }
+        prompt.btnCancel->click();
+    });
+    EXPECT_FALSE(prompt.Execute(name));
+    EXPECT_EQ(refused.size(), 3);
+    EXPECT_EQ(messages.messages().size(), 3);
+    EXPECT_EQ(name, QStringLiteral("Zoe"));
+
+    // 255 characters of the code page, or 255 that each travel as one "?", fit.
+    for (const QString& text : {QString(255, QLatin1Char('n')), QString(255, QChar(0x0141))}) {
+        onModal(prompt, [&] {
+            prompt.txtName->setText(text);
+            prompt.btnOk->click();
+        });
+        EXPECT_TRUE(prompt.Execute(name));
+        EXPECT_EQ(name, text);
+    }
+}

@@ -1,4 +1,5 @@
 // The hosting dialog offscreen, over loopback: datagrams go to 127.0.0.1 only.
+#include "MessageCapture.h"
 #include "NetTestSupport.h"
 #include "SetupHostingUnit.h"
 #include "UdpThreadUnit.h"
@@ -174,4 +175,18 @@ TEST_F(HostingDialogTest, ASecondHostingStartsAfreshAfterACancelledOne)
     EXPECT_TRUE(fresh);
     EXPECT_EQ(type, 0);
     EXPECT_EQ(m_host.generated, 2);
+}
+
+TEST_F(HostingDialogTest, AHostNameThatPeersWouldDropIsRefusedBeforeHosting)
+{
+    RecordingUdpThread thread;
+    MessageCapture messages;
+    std::uint8_t type = 7;
+    EXPECT_FALSE(m_dialog.Execute(&thread, type, QString(300, QLatin1Char('L'))));
+    EXPECT_EQ(type, 0);
+    EXPECT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(thread.HostingInfo, nullptr);
+    EXPECT_FALSE(thread.OnPlayerJoined);
+    EXPECT_FALSE(m_dialog.isVisible());
+    EXPECT_EQ(m_host.generated, 0);
 }

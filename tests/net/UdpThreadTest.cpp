@@ -6,6 +6,7 @@
 #include "NetError.h"
 #include "NetTestSupport.h"
 #include "Random.h"
+#include "WireText.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -367,4 +368,53 @@ TEST_F(UdpThreadTest, TerminateClosesTheSocketAndFreesTheThreadEvenFromItsOwnCal
     EXPECT_EQ(cancelled, 9);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ann.isNull());
+}
+
+TEST(WireText, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
+{
+    EXPECT_EQ(WireText(QStringLiteral("Łukasz")), QStringLiteral("?ukasz"));
+    EXPECT_EQ(WireText(QStringLiteral("Dvořák")), QStringLiteral("Dvo?ák"));
+    EXPECT_EQ(WireText(QStringLiteral("Жора")), QStringLiteral("????"));
+    EXPECT_EQ(WireText(QStringLiteral("A\U0001F600B")), QStringLiteral("A?B"));
+    EXPECT_EQ(ToWire(QStringLiteral("€ Œ é ÿ Ł")), QByteArray("\x80 \x8C \xE9 \xFF ?"));
+
+    EXPECT_EQ(CheckName(QString(255, QLatin1Char('n'))), NameFault::None);
+    EXPECT_EQ(CheckName(QString(256, QLatin1Char('n'))), NameFault::TooLong);
+    // 255 emoji are 510 UTF-16 units but 255 bytes on the wire.
+    QString emoji;
+    for (int i = 0; i < 255; ++i)
+        emoji += QStringLiteral("\U0001F600");
+    EXPECT_EQ(CheckName(emoji), NameFault::None);
+    EXPECT_EQ(CheckName(emoji + QLatin1Char('x')), NameFault::TooLong);
+    EXPECT_EQ(CheckName(QStringLiteral("Ann\tLee")), NameFault::ControlCharacter);
+    EXPECT_EQ(CheckName(QStringLiteral("Ann\u0085Lee")), NameFault::ControlCharacter);
+    EXPECT_EQ(CheckName(QString()), NameFault::Empty);
+}
+
+TEST_F(UdpThreadTest, NamesOutsideTheCodePageStillLocateJoinAndStart)
+{
+    TUdpThread host(0, 0), seeker(0, 0), player(0, 0);
+    host.SetupHosting(1, QStringLiteral("Łukasz"));
+    std::vector<TGameRow> rows;
+    seeker.OnGameLocated = [&](const TGameRow& row) {
+        if (row.GameId == host.GameId)
+            rows.push_back(row);
+    };
+    seeker.Locate(kLoopback);
+    seeker.SendToPeer(kLoopback, host.DefaultPort(), QString::fromLatin1(datagram::locateRequest()));
+    ASSERT_TRUE(pumpUntil([&] { return rows.size() == 1; }));
+    EXPECT_EQ(rows[0].Host, QStringLiteral("?ukasz"));
+
+    QString joinedName;
+    host.OnPlayerJoined = [&](const QString& name, const QString&, int) { joinedName = name; };
+    join(player, host, QStringLiteral("Dvořák \U0001F600"));
+    EXPECT_EQ(joinedName, QStringLiteral("Dvo?ák ?"));
+
+    TGameStartInfo start;
+    player.OnGameStarted = [&](const TGameStartInfo& s) { start = s; };
+    host.SendGameStart(kPuzzle, kSolution);
+    ASSERT_TRUE(pumpUntil([&] { return !start.Puzzle.isEmpty(); }));
+    ASSERT_EQ(start.Players.size(), 2u);
+    EXPECT_TRUE(start.Players[0].Entry.endsWith(QStringLiteral("=?ukasz")));
+    EXPECT_TRUE(start.Players[1].Entry.endsWith(QStringLiteral("=Dvo?ák ?")));
 }
