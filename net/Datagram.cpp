@@ -326,4 +326,16 @@ bool isIpv4Address(std::string_view text)
     }
 }
 
+std::vector<RosterEntry> rosterSeenFrom(std::vector<RosterEntry> players, std::string_view hostAddress)
+{
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        RosterEntry& entry = players[i];
+        if (i == 0 || entry.address.substr(0, 4) == "127.") {
+            entry.address = hostAddress;
+            entry.text = intToHex(entry.port, 4) + entry.address + '=' + entry.name;
+        }
+    }
+    return players;
+}
+
 } // namespace datagram

@@ -104,4 +104,12 @@ ParseResult parse(std::string_view bytes, std::string_view sourceAddress);
 // True for a dotted IPv4 address of four decimal numbers 0..255.
 bool isIpv4Address(std::string_view text);
 
+// A received start's roster as its recipient must use it. The host lists
+// itself at 127.0.0.1, and a player on its own machine at the loopback
+// address it joined from; on the recipient's machine those would be the
+// recipient itself. Entry 0 and every entry in 127.0.0.0/8 therefore get
+// `hostAddress`, the address the recipient joined the host at, and their
+// `text` is rebuilt to match; the other entries stay as they came.
+std::vector<RosterEntry> rosterSeenFrom(std::vector<RosterEntry> players, std::string_view hostAddress);
+
 } // namespace datagram

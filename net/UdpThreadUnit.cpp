@@ -274,7 +274,10 @@ void TUdpThread::handleGameStart(const datagram::Message& m, const QHostAddress&
         return;
     TGameStartInfo start;
     std::vector<std::pair<std::uint16_t, QHostAddress>> roster;
-    for (const datagram::RosterEntry& entry : m.players) {
+    const QByteArray hostAddress = m_joined->host.toString().toLatin1();
+    const std::vector<datagram::RosterEntry> players =
+        datagram::rosterSeenFrom(m.players, std::string_view(hostAddress.constData(), hostAddress.size()));
+    for (const datagram::RosterEntry& entry : players) {
         start.Players.push_back({FromWire(entry.text), 0});
         roster.emplace_back(entry.port, QHostAddress(QString::fromLatin1(entry.address)));
     }

@@ -129,3 +129,26 @@ TEST(DatagramParse, DropsEveryMalformedDatagram)
         EXPECT_FALSE(result.rejection.empty()) << what;
     }
 }
+
+TEST(RosterSeenFrom, HostAndLoopbackEntriesTakeTheAddressTheHostWasJoinedAt)
+{
+    const std::string players = "2EE0127.0.0.1=Host\r\n2EE1192.0.2.7=Ann\r\n2EE2127.0.1.5=Bob=127.0.0.1\r\n"
+                                "2EE3128.0.0.1=Cy\r\n";
+    const auto game = datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|" + players), "198.51.100.4");
+    ASSERT_TRUE(game.ok()) << game.rejection;
+    const auto roster = datagram::rosterSeenFrom(game.message->players, "198.51.100.4");
+    ASSERT_EQ(roster.size(), 4u);
+    EXPECT_EQ(roster[0].address, "198.51.100.4");
+    EXPECT_EQ(roster[0].text, "2EE0198.51.100.4=Host");
+    EXPECT_EQ(roster[1].text, "2EE1192.0.2.7=Ann");
+    EXPECT_EQ(roster[2].text, "2EE2198.51.100.4=Bob=127.0.0.1");
+    EXPECT_EQ(roster[2].name, "Bob=127.0.0.1");
+    EXPECT_EQ(roster[3].text, "2EE3128.0.0.1=Cy");
+
+    // A host that lists itself at another address is still where it was joined.
+    const auto moved = datagram::rosterSeenFrom(
+        datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|2EE0203.0.113.9=H\r\n2EE1192.0.2.7=A\r\n"), "")
+            .message->players,
+        "127.0.0.1");
+    EXPECT_EQ(moved[0].text, "2EE0127.0.0.1=H");
+}
