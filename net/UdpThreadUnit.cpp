@@ -7,6 +7,7 @@
 #include "WireText.h"
 
 #include <QNetworkDatagram>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <sys/socket.h>
@@ -170,7 +171,19 @@ void TUdpThread::SendDatagram(const QString& host, std::uint16_t port, const QBy
 
 void TUdpThread::readPendingDatagrams()
 {
-    while (!m_terminated && Udp->hasPendingDatagrams()) {
+    // A flood must not hold the user-interface thread: after a batch, the
+    // rest waits until the event loop has had its turn.
+    for (int handled = 0; !m_terminated && Udp->hasPendingDatagrams(); ++handled) {
+        if (handled == kDatagramsPerTurn) {
+            if (!m_readScheduled) {
+                m_readScheduled = true;
+                QTimer::singleShot(0, this, [this] {
+                    m_readScheduled = false;
+                    readPendingDatagrams();
+                });
+            }
+            return;
+        }
         // One byte over the limit is enough to see that a datagram is too long.
         const QNetworkDatagram received = Udp->receiveDatagram(datagram::kMaxDatagramLength + 1);
         if (received.senderAddress().isNull())

@@ -115,7 +115,11 @@ private:
     void handlePiecePlaced(const datagram::Message& m, const QHostAddress& source);
     bool fromJoinedHost(const datagram::Message& m, const QHostAddress& source) const;
 
+    // Datagrams read per turn of the event loop.
+    static constexpr int kDatagramsPerTurn = 32;
+
     std::uint16_t m_port = 0;
     bool m_terminated = false;
+    bool m_readScheduled = false;  // the next batch waits for the event loop
     std::optional<JoinedGame> m_joined;
 };

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <gtest/gtest.h>
@@ -417,4 +418,26 @@ TEST_F(UdpThreadTest, NamesOutsideTheCodePageStillLocateJoinAndStart)
     ASSERT_EQ(start.Players.size(), 2u);
     EXPECT_TRUE(start.Players[0].Entry.endsWith(QStringLiteral("=?ukasz")));
     EXPECT_TRUE(start.Players[1].Entry.endsWith(QStringLiteral("=Dvo?ák ?")));
+}
+
+TEST_F(UdpThreadTest, AFloodIsReadInBatchesWithTheEventLoopRunningBetweenThem)
+{
+    TUdpThread seeker(0, 0);
+    seeker.Locate(kLoopback);
+    sendRaw(QByteArray(), seeker.DefaultPort());  // binds the stranger (an empty datagram, dropped)
+    const QString strangerHex = IntToHex(strangerPort(), 4);
+    int heard = 0;
+    int heardWhenTheLoopRan = -1;
+    seeker.OnGameLocated = [&](const TGameRow& row) {
+        if (row.Port != strangerHex)
+            return;
+        if (heard++ == 0)
+            QTimer::singleShot(0, [&] { heardWhenTheLoopRan = heard; });
+    };
+    for (int id = 0; id < 100; ++id)
+        sendRaw(QByteArray::fromStdString(datagram::frame(strangerPort(), id, datagram::locateReply(1, 1, "Host"))),
+                seeker.DefaultPort());
+    ASSERT_TRUE(pumpUntil([&] { return heard == 100; }));
+    EXPECT_GE(heardWhenTheLoopRan, 1);
+    EXPECT_LE(heardWhenTheLoopRan, 32);
 }
