@@ -303,8 +303,9 @@ ParseResult parse(std::string_view bytes, std::string_view sourceAddress)
     return reject("unknown message");
 }
 
-bool isIpv4Address(std::string_view text)
+std::optional<std::uint32_t> ipv4Address(std::string_view text)
 {
+    std::uint32_t address = 0;
     int parts = 0;
     while (true) {
         std::size_t digits = 0;
@@ -312,18 +313,24 @@ bool isIpv4Address(std::string_view text)
         while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
             value = value * 10 + (text[digits] - '0');
             if (++digits > 3)
-                return false;
+                return std::nullopt;
         }
-        if (digits == 0 || value > 255)
-            return false;
+        if (digits == 0 || value > 255 || (digits > 1 && text[0] == '0'))
+            return std::nullopt;
+        address = address << 8 | static_cast<std::uint32_t>(value);
         ++parts;
         text.remove_prefix(digits);
         if (text.empty())
-            return parts == 4;
+            return parts == 4 ? std::optional<std::uint32_t>(address) : std::nullopt;
         if (text.front() != '.' || parts == 4)
-            return false;
+            return std::nullopt;
         text.remove_prefix(1);
     }
+}
+
+bool isIpv4Address(std::string_view text)
+{
+    return ipv4Address(text).has_value();
 }
 
 std::vector<RosterEntry> rosterSeenFrom(std::vector<RosterEntry> players, std::string_view hostAddress)

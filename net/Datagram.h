@@ -101,7 +101,11 @@ std::string piecePlaced(int senderIndex, int x, int y, int value);
 // Reads one received datagram. Never throws; anything malformed is rejected.
 ParseResult parse(std::string_view bytes, std::string_view sourceAddress);
 
-// True for a dotted IPv4 address of four decimal numbers 0..255.
+// A dotted IPv4 address of four decimal numbers 0..255, each without a
+// leading zero (which other readers take for octal), as a 32-bit number,
+// first number in the top byte; nullopt for any other text.
+std::optional<std::uint32_t> ipv4Address(std::string_view text);
+// True when ipv4Address() reads the text.
 bool isIpv4Address(std::string_view text);
 
 // A received start's roster as its recipient must use it. The host lists

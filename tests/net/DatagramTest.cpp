@@ -152,3 +152,17 @@ TEST(RosterSeenFrom, HostAndLoopbackEntriesTakeTheAddressTheHostWasJoinedAt)
         "127.0.0.1");
     EXPECT_EQ(moved[0].text, "2EE0127.0.0.1=H");
 }
+
+TEST(Ipv4Address, FourDecimalNumbersWithoutLeadingZeros)
+{
+    EXPECT_EQ(datagram::ipv4Address("10.0.0.1"), 0x0A000001u);
+    EXPECT_EQ(datagram::ipv4Address("192.0.2.255"), 0xC00002FFu);
+    EXPECT_EQ(datagram::ipv4Address("0.0.0.0"), 0u);
+    for (const char* bad : {"010.0.0.1", "1.02.3.4", "00.0.0.0", "1.2.3.0255", "1.2.3", "1.2.3.4.", "1.2.3.256",
+                            " 1.2.3.4", "1.2.3.4 ", ""}) {
+        EXPECT_FALSE(datagram::ipv4Address(bad)) << bad;
+        EXPECT_FALSE(datagram::isIpv4Address(bad)) << bad;
+    }
+    const std::string roster = "2EE0127.0.0.1=Host\r\n2EE1010.0.0.1=Ann\r\n";
+    EXPECT_FALSE(datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|" + roster), "").ok());
+}

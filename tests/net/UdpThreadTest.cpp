@@ -115,7 +115,9 @@ TEST_F(UdpThreadTest, DatagramsCarryOwnPortAndGameIdHostsAreCutAtEqualsAndLocate
     EXPECT_THROW(thread.SendToPlayer(QStringLiteral("2EX1127.0.0.1=Ann"), QStringLiteral("x")), EConvertError);
     EXPECT_THROW(thread.SendToPeer(QStringLiteral("nowhere"), 12001, QStringLiteral("x")), ENetError);
     EXPECT_THROW(thread.SendToPeer(kLoopback, 0, QStringLiteral("x")), ENetError);
-    EXPECT_EQ(thread.sent.size(), 3u);  // "nowhere" was tried and refused
+    // Leading zeros, read as octal elsewhere, are no address at all.
+    EXPECT_THROW(thread.SendToPeer(QStringLiteral("127.0.0.01"), 12001, QStringLiteral("x")), ENetError);
+    EXPECT_EQ(thread.sent.size(), 4u);  // "nowhere" and "127.0.0.01" were tried and refused
 
     // Locate tries all eleven ports even when every send fails.
     thread.sent.clear();
