@@ -81,6 +81,16 @@ bool givensMatchSolution(std::string_view puzzle, std::string_view solution)
     return true;
 }
 
+// An address that one player can be reached at: not in 0.0.0.0/8 ("this
+// network"), not multicast (224.0.0.0/4), not reserved (240.0.0.0/4, which
+// holds 255.255.255.255). Directed broadcasts cannot be told without the
+// netmask and pass.
+bool isUnicast(std::uint32_t address)
+{
+    const std::uint32_t first = address >> 24;
+    return first != 0 && first < 224;
+}
+
 std::optional<RosterEntry> parseRosterEntry(std::string_view text)
 {
     const std::optional<std::int32_t> port = fixedHex(text, 4);
@@ -92,7 +102,8 @@ std::optional<RosterEntry> parseRosterEntry(std::string_view text)
         return std::nullopt;
     const std::string_view address = rest.substr(0, equals);
     const std::string_view name = rest.substr(equals + 1);
-    if (!isIpv4Address(address) || !isValidName(name))
+    const std::optional<std::uint32_t> number = ipv4Address(address);
+    if (!number || !isUnicast(*number) || !isValidName(name))
         return std::nullopt;
     return RosterEntry{static_cast<std::uint16_t>(*port), std::string(address), std::string(name),
                        std::string(text)};

@@ -204,8 +204,9 @@ void TUdpThread::readPendingDatagrams()
 
 void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, std::uint16_t sourcePort)
 {
-    // Game messages must come from the port they name: peers send from the
-    // socket they listen on, so anything else is someone posing as a player.
+    // Game messages and locate requests must come from the port they name:
+    // peers send from the socket they listen on, so anything else is someone
+    // posing as a player.
     const bool honest = m.senderPort == sourcePort;
     // Callbacks are called through a copy, since one may Terminate this
     // thread, which clears them while the copy runs. Whatever is thrown
@@ -214,7 +215,10 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
     try {
         switch (m.kind) {
         case datagram::Kind::LocateRequest:
-            handleLocateRequest(m, source);
+            // The reply goes to the port the request names: only to the
+            // socket that sent it, never to a third one.
+            if (honest)
+                handleLocateRequest(m, source);
             break;
         case datagram::Kind::LocateReply:
             if (const auto located = OnGameLocated) {

@@ -166,3 +166,16 @@ TEST(Ipv4Address, FourDecimalNumbersWithoutLeadingZeros)
     const std::string roster = "2EE0127.0.0.1=Host\r\n2EE1010.0.0.1=Ann\r\n";
     EXPECT_FALSE(datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|" + roster), "").ok());
 }
+
+TEST(DatagramParse, RosterAddressesMustReachOnePlayer)
+{
+    const auto withAnn = [](const std::string& address) {
+        return datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|2EE0127.0.0.1=Host\r\n2EE1" + address
+                                     + "=Ann\r\n"),
+                               "");
+    };
+    for (const char* bad : {"0.0.0.0", "0.1.2.3", "224.0.0.1", "239.255.255.250", "240.0.0.1", "255.255.255.255"})
+        EXPECT_FALSE(withAnn(bad).ok()) << bad;
+    for (const char* good : {"1.0.0.0", "192.0.2.255", "223.255.255.255"})
+        EXPECT_TRUE(withAnn(good).ok()) << good;
+}

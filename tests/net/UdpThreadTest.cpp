@@ -9,6 +9,7 @@
 #include "WireText.h"
 
 #include <QCoreApplication>
+#include <QNetworkDatagram>
 #include <QPointer>
 #include <QTimer>
 #include <QUdpSocket>
@@ -442,4 +443,25 @@ TEST_F(UdpThreadTest, AFloodIsReadInBatchesWithTheEventLoopRunningBetweenThem)
     ASSERT_TRUE(pumpUntil([&] { return heard == 100; }));
     EXPECT_GE(heardWhenTheLoopRan, 1);
     EXPECT_LE(heardWhenTheLoopRan, 32);
+}
+
+TEST_F(UdpThreadTest, ALocateRequestIsAnsweredOnlyAtThePortThatSentIt)
+{
+    TUdpThread host(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    QUdpSocket asker;
+    ASSERT_TRUE(asker.bind(QHostAddress::LocalHost, 0));
+    // A stranger names the asker's port: no reply may go there. Then the
+    // asker itself asks; replies keep their order on loopback.
+    sendRaw(QByteArray::fromStdString(datagram::frame(asker.localPort(), -1, datagram::locateRequest())),
+            host.DefaultPort());
+    asker.writeDatagram(QByteArray::fromStdString(datagram::frame(asker.localPort(), -1, datagram::locateRequest())),
+                        QHostAddress::LocalHost, host.DefaultPort());
+    ASSERT_TRUE(pumpUntil([&] { return asker.hasPendingDatagrams(); }));
+    int replies = 0;
+    while (asker.hasPendingDatagrams()) {
+        asker.receiveDatagram();
+        ++replies;
+    }
+    EXPECT_EQ(replies, 1);
 }
