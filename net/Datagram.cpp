@@ -1,6 +1,7 @@
 #include "Datagram.h"
 
 #include <array>
+#include <bit>
 
 namespace datagram {
 
@@ -342,6 +343,15 @@ std::optional<std::uint32_t> ipv4Address(std::string_view text)
 bool isIpv4Address(std::string_view text)
 {
     return ipv4Address(text).has_value();
+}
+
+bool answersLocate(std::uint32_t source, std::uint32_t located)
+{
+    const int ones = std::countr_one(located);
+    if (ones >= 32)
+        return true;
+    const std::uint32_t network = ~((std::uint32_t{1} << ones) - 1);
+    return (source & network) == (located & network);
 }
 
 std::vector<RosterEntry> rosterSeenFrom(std::vector<RosterEntry> players, std::string_view hostAddress)

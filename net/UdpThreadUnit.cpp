@@ -3,12 +3,13 @@
 #include "Datagram.h"
 #include "HexToInt.h"
 #include "NetError.h"
-
 #include "WireText.h"
 
 #include <QNetworkDatagram>
 #include <QTimer>
 #include <QUdpSocket>
+
+#include <algorithm>
 
 #include <sys/socket.h>
 
@@ -130,6 +131,16 @@ void TUdpThread::SendJoinRequest(int JoinedGameId, const QString& Host, int Port
 
 void TUdpThread::Locate(const QString& Address)
 {
+    const QByteArray latin = Address.left(Address.indexOf(QLatin1Char('='))).toLatin1();
+    if (const auto address = datagram::ipv4Address(std::string_view(latin.constData(), latin.size()))) {
+        const auto now = std::chrono::steady_clock::now();
+        const auto known = std::find_if(m_located.begin(), m_located.end(),
+                                        [&](const auto& located) { return located.first == *address; });
+        if (known != m_located.end())
+            known->second = now;
+        else
+            m_located.emplace_back(*address, now);
+    }
     const QString message = QString::fromLatin1(datagram::locateRequest());
     for (int port = kFirstPort; port <= kLastPort; ++port) {
         try {
@@ -221,6 +232,8 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
                 handleLocateRequest(m, source);
             break;
         case datagram::Kind::LocateReply:
+            if (!expectsLocateReplyFrom(source))
+                break;
             if (const auto located = OnGameLocated) {
                 TGameRow row;
                 row.Host = FromWire(m.name);
@@ -252,6 +265,17 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
         }
     } catch (const std::exception&) {
     }
+}
+
+bool TUdpThread::expectsLocateReplyFrom(const QHostAddress& source)
+{
+    // Replies nobody asked for would fill the list of games: only those
+    // from an address located within the last few seconds are taken.
+    const auto now = std::chrono::steady_clock::now();
+    std::erase_if(m_located, [&](const auto& located) { return now - located.second > kLocateReplyWindow; });
+    const std::uint32_t address = source.toIPv4Address();
+    return std::any_of(m_located.begin(), m_located.end(),
+                       [&](const auto& located) { return datagram::answersLocate(address, located.first); });
 }
 
 void TUdpThread::handleLocateRequest(const datagram::Message& m, const QHostAddress& source)

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -117,9 +118,15 @@ private:
 
     // Datagrams read per turn of the event loop.
     static constexpr int kDatagramsPerTurn = 32;
+    // How long after a locate its replies are taken.
+    static constexpr std::chrono::seconds kLocateReplyWindow{5};
+
+    bool expectsLocateReplyFrom(const QHostAddress& source);
 
     std::uint16_t m_port = 0;
     bool m_terminated = false;
     bool m_readScheduled = false;  // the next batch waits for the event loop
     std::optional<JoinedGame> m_joined;
+    // Addresses located lately, with the time of the last locate of each.
+    std::vector<std::pair<std::uint32_t, std::chrono::steady_clock::time_point>> m_located;
 };

@@ -179,3 +179,15 @@ TEST(DatagramParse, RosterAddressesMustReachOnePlayer)
     for (const char* good : {"1.0.0.0", "192.0.2.255", "223.255.255.255"})
         EXPECT_TRUE(withAnn(good).ok()) << good;
 }
+
+TEST(AnswersLocate, TheLocatedAddressOrAHostOfTheSubnetItBroadcastsTo)
+{
+    const auto ip = [](const char* text) { return *datagram::ipv4Address(text); };
+    EXPECT_TRUE(datagram::answersLocate(ip("192.0.2.8"), ip("192.0.2.8")));
+    EXPECT_FALSE(datagram::answersLocate(ip("192.0.2.9"), ip("192.0.2.8")));
+    EXPECT_TRUE(datagram::answersLocate(ip("172.16.204.17"), ip("172.16.204.255")));
+    EXPECT_FALSE(datagram::answersLocate(ip("172.16.205.17"), ip("172.16.204.255")));
+    EXPECT_TRUE(datagram::answersLocate(ip("10.200.3.4"), ip("10.255.255.255")));
+    EXPECT_FALSE(datagram::answersLocate(ip("11.0.0.1"), ip("10.255.255.255")));
+    EXPECT_TRUE(datagram::answersLocate(ip("198.51.100.4"), ip("255.255.255.255")));
+}

@@ -465,3 +465,43 @@ TEST_F(UdpThreadTest, ALocateRequestIsAnsweredOnlyAtThePortThatSentIt)
     }
     EXPECT_EQ(replies, 1);
 }
+
+TEST_F(UdpThreadTest, OnlyRepliesFromALocatedAddressAreTakenAndTheListStopsAtSixtyFour)
+{
+    TUdpThread seeker(0, 0);
+    seeker.SetupHosting(1, QStringLiteral("Seeker"));
+    std::vector<std::int32_t> heard;
+    seeker.OnGameLocated = [&](const TGameRow& row) {
+        if (row.Port == IntToHex(strangerPort(), 4))
+            heard.push_back(row.GameId);
+    };
+    const auto reply = [&](std::int32_t gameId) {
+        sendRaw(QByteArray::fromStdString(datagram::frame(strangerPort(), gameId, datagram::locateReply(1, 1, "Eve"))),
+                seeker.DefaultPort());
+    };
+    // An unsolicited reply, then a locate request whose answer shows that
+    // the reply before it has been read.
+    sendRaw(QByteArray(), seeker.DefaultPort());  // binds the stranger (an empty datagram, dropped)
+    reply(1);
+    sendRaw(QByteArray::fromStdString(datagram::frame(strangerPort(), -1, datagram::locateRequest())),
+            seeker.DefaultPort());
+    ASSERT_TRUE(pumpUntil([&] { return m_stranger->hasPendingDatagrams(); }));
+    seeker.Locate(kLoopback);
+    reply(2);
+    ASSERT_TRUE(pumpUntil([&] { return !heard.empty(); }));
+    EXPECT_EQ(heard, std::vector<std::int32_t>{2});
+
+    TGameList games;
+    TGameRow row;
+    for (int id = 0; id < 70; ++id) {
+        row.GameId = id;
+        games.Update(row);
+    }
+    EXPECT_EQ(games.Rows().size(), 64u);
+    row.GameId = 5;
+    row.Players = 3;
+    EXPECT_EQ(games.Update(row), 5);
+    EXPECT_EQ(games.Rows()[5].Players, 3);
+    row.GameId = 64;
+    EXPECT_EQ(games.Update(row), -1);
+}
