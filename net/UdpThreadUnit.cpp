@@ -314,7 +314,11 @@ bool TUdpThread::fromJoinedHost(const datagram::Message& m, const QHostAddress& 
 
 void TUdpThread::handleGameStart(const datagram::Message& m, const QHostAddress& source)
 {
-    if (!fromJoinedHost(m, source) || m_joined->started || m.players.front().port != m.senderPort)
+    // The host lists itself first, at its own port, and this player at the
+    // port it joined from: a start that lists someone else here was not
+    // meant for this player.
+    if (!fromJoinedHost(m, source) || m_joined->started || m.players.front().port != m.senderPort
+        || m.players[static_cast<std::size_t>(m.index)].port != m_port)
         return;
     TGameStartInfo start;
     std::vector<std::pair<std::uint16_t, QHostAddress>> roster;

@@ -505,3 +505,25 @@ TEST_F(UdpThreadTest, OnlyRepliesFromALocatedAddressAreTakenAndTheListStopsAtSix
     row.GameId = 64;
     EXPECT_EQ(games.Update(row), -1);
 }
+
+TEST_F(UdpThreadTest, AStartIsTakenOnlyWhenItListsThePlayerAtItsOwnPort)
+{
+    TUdpThread player(0, 0);
+    std::vector<TGameStartInfo> starts;
+    player.OnGameStarted = [&](const TGameStartInfo& s) { starts.push_back(s); };
+    // The stranger's socket plays the host that the player joins.
+    sendRaw(QByteArray(), player.DefaultPort());  // binds the stranger (an empty datagram, dropped)
+    player.SendJoinRequest(77, kLoopback, strangerPort(), QStringLiteral("Ann"));
+    const auto startListing = [&](std::uint16_t playerPort) {
+        const std::string roster = datagram::intToHex(strangerPort(), 4) + "127.0.0.1=Host\r\n"
+                                   + datagram::intToHex(playerPort, 4) + "127.0.0.1=Ann\r\n";
+        sendRaw(QByteArray::fromStdString(datagram::frame(
+                    strangerPort(), 77, datagram::gameStart(1, kPuzzle.toStdString(), kSolution.toStdString(), roster))),
+                player.DefaultPort());
+    };
+    startListing(static_cast<std::uint16_t>(player.DefaultPort() ^ 1));
+    startListing(player.DefaultPort());
+    ASSERT_TRUE(pumpUntil([&] { return !starts.empty(); }));
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].Players[1].Entry, IntToHex(player.DefaultPort(), 4) + QStringLiteral("127.0.0.1=Ann"));
+}
