@@ -115,7 +115,8 @@ bool TfrmSetupHosting::Execute(TUdpThread* Thread, std::uint8_t& GameType, const
         TfrmSetupHosting* dialog;
         ~Closing()
         {
-            dialog->FThread->OnPlayerJoined = nullptr;
+            if (dialog->FThread)
+                dialog->FThread->OnPlayerJoined = nullptr;
             dialog->Timer1->stop();
         }
     } closing{this};
@@ -134,16 +135,32 @@ bool TfrmSetupHosting::Execute(TUdpThread* Thread, std::uint8_t& GameType, const
     panGenerating->repaint();
     QCoreApplication::processEvents();
 
-    m_host->GeneratePuzzle();
-    const QString puzzle = m_host->GridToText();
-    const QString solution = m_host->SolutionToText();
+    QString puzzle;
+    QString solution;
+    QString failure;
+    try {
+        m_host->GeneratePuzzle();
+        puzzle = m_host->GridToText();
+        solution = m_host->SolutionToText();
+    } catch (const std::exception& e) {
+        failure = QString::fromUtf8(e.what());
+    }
 
     panGenerating->hide();
     hide();
     QCoreApplication::processEvents();
     setEnabled(true);
+    if (!failure.isNull()) {
+        ShowMessage(QStringLiteral("The game grid could not be generated: ") + failure);
+        GameType = 0;
+        return false;
+    }
 
     const bool started = exec() == QDialog::Accepted;
+    if (!FThread) {
+        GameType = 0;
+        return false;
+    }
     if (started) {
         Thread->SendGameStart(puzzle, solution);
         GameType = Thread->GetGameType();
@@ -159,6 +176,8 @@ void TfrmSetupHosting::cboGameTypeChange()
 {
     const int index = cboGameType->currentIndex();
     if (index <= 0)
+        return;
+    if (!FThread)
         return;
     lblCountdown->setText(QStringLiteral("Waiting for additional players to arrive..."));
     cboGameType->setEnabled(false);

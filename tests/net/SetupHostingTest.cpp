@@ -190,3 +190,35 @@ TEST_F(HostingDialogTest, AHostNameThatPeersWouldDropIsRefusedBeforeHosting)
     EXPECT_FALSE(m_dialog.isVisible());
     EXPECT_EQ(m_host.generated, 0);
 }
+
+TEST_F(HostingDialogTest, AFailedGenerationOrAVanishedThreadEndsTheHostingCleanly)
+{
+    RecordingUdpThread thread;
+    MessageCapture messages;
+    m_host.whileGenerating = [] { throw std::runtime_error("out of memory"); };
+    std::uint8_t type = 7;
+    EXPECT_FALSE(m_dialog.Execute(&thread, type, QStringLiteral("Host")));
+    EXPECT_EQ(type, 0);
+    EXPECT_FALSE(m_dialog.isVisible());
+    EXPECT_TRUE(m_dialog.isEnabled());
+    EXPECT_FALSE(m_dialog.panGenerating->isVisible());
+    EXPECT_FALSE(thread.OnPlayerJoined);
+    EXPECT_EQ(thread.HostingInfo, nullptr);
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_TRUE(messages.messages()[0].contains(QStringLiteral("out of memory")));
+
+    // The thread is freed while the dialog waits: Start then hosts nothing.
+    m_host.whileGenerating = nullptr;
+    auto* gone = new TUdpThread(0, 0);
+    onModal(m_dialog, [&] {
+        chooseType(1);
+        delete gone;
+        m_dialog.Timer1Timer();
+        m_dialog.btnStart->setEnabled(true);
+        m_dialog.btnStart->click();
+    });
+    type = 7;
+    EXPECT_FALSE(m_dialog.Execute(gone, type, QStringLiteral("Host")));
+    EXPECT_EQ(type, 0);
+    EXPECT_TRUE(m_dialog.FThread == nullptr);
+}
