@@ -61,7 +61,8 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
     lblCountdown = new QLabel(QStringLiteral("Waiting for additional players to arrive..."), this);
     lblCountdown->setObjectName(QStringLiteral("lblCountdown"));
     lblCountdown->setFont(arialPixels(16));
-    lblCountdown->setGeometry(12, 180, 273, 20);
+    lblCountdown->move(12, 180);
+    lblCountdown->adjustSize();
 
     btnStart = new QPushButton(QStringLiteral("Start"), this);
     btnStart->setObjectName(QStringLiteral("btnStart"));
@@ -122,7 +123,7 @@ bool TfrmSetupHosting::Execute(TUdpThread* Thread, std::uint8_t& GameType, const
     } closing{this};
 
     lvPlayers->setRowCount(0);
-    lblCountdown->setText(QStringLiteral("Game type not yet selected..."));
+    setCountdownText(QStringLiteral("Game type not yet selected..."));
     move(CentreOn(m_host, size()));
 
     // Generating: shown but unusable, the panel painted before the work.
@@ -179,7 +180,7 @@ void TfrmSetupHosting::cboGameTypeChange()
         return;
     if (!FThread)
         return;
-    lblCountdown->setText(QStringLiteral("Waiting for additional players to arrive..."));
+    setCountdownText(QStringLiteral("Waiting for additional players to arrive..."));
     cboGameType->setEnabled(false);
     FThread->SetupHosting(static_cast<std::uint8_t>(index), FPlayerName);
     FCountdown = kCountdownSeconds;
@@ -193,10 +194,17 @@ void TfrmSetupHosting::Timer1Timer()
     if (!btnStart->isEnabled())
         btnStart->setEnabled(true);
     --FCountdown;
-    lblCountdown->setText(QStringLiteral("Game will start automatically in ") + QString::number(FCountdown)
+    setCountdownText(QStringLiteral("Game will start automatically in ") + QString::number(FCountdown)
                           + QStringLiteral(" seconds"));
     if (FCountdown == 0)
         done(QDialog::Accepted);
+}
+
+void TfrmSetupHosting::setCountdownText(const QString& text)
+{
+    // The label is as wide as its text, so that no count is cut off.
+    lblCountdown->setText(text);
+    lblCountdown->adjustSize();
 }
 
 void TfrmSetupHosting::AddJoinedPlayer(const QString& Name, const QString& Address, int Port)

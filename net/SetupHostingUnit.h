@@ -52,6 +52,8 @@ public:
     QString FPlayerName;
 
 private:
+    void setCountdownText(const QString& text);
+
     NetHost* m_host = nullptr;
 };
 

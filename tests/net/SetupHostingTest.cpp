@@ -118,6 +118,8 @@ TEST_F(HostingDialogTest, CountdownRunsOnlyWithAJoinerAndStartsTheGameByItself)
         m_dialog.Timer1Timer();
         EXPECT_TRUE(m_dialog.btnStart->isEnabled());
         EXPECT_EQ(m_dialog.lblCountdown->text(), QStringLiteral("Game will start automatically in 59 seconds"));
+        EXPECT_EQ(m_dialog.lblCountdown->pos(), QPoint(12, 180));
+        EXPECT_GE(m_dialog.lblCountdown->width(), m_dialog.lblCountdown->sizeHint().width());
 
         bob.SendJoinRequest(thread.GameId, kLoopback, thread.DefaultPort(), QStringLiteral("Bob"));
         ASSERT_TRUE(pumpUntil([&] { return m_dialog.lvPlayers->rowCount() == 2; }));
