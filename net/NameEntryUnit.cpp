@@ -60,7 +60,9 @@ TfrmEnterName::TfrmEnterName(QWidget* parent)
     txtName->setGeometry(16, 48, 276, txtName->sizeHint().height());
     btnCancel->setGeometry(219, 88, 75, 25);
     btnOk->setGeometry(127, 88, 75, 25);
-    resize(kDesignWidth, kDesignHeight);
+    // Fixed, as the other windows: the size hint alone does not stop a
+    // window manager from resizing it.
+    setFixedSize(kDesignWidth, kDesignHeight);
 }
 
 void TfrmEnterName::resizeEvent(QResizeEvent* event)
@@ -76,7 +78,7 @@ void TfrmEnterName::resizeEvent(QResizeEvent* event)
 bool TfrmEnterName::Execute(QString& Name)
 {
     txtName->setText(TrimName(Name));
-    resize(kPromptWidth, height());
+    setFixedSize(kPromptWidth, height());
     if (m_host)
         move(CentreOn(m_host, size()));
     setWindowTitle(QStringLiteral("Enter Name"));

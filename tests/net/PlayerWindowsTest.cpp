@@ -41,6 +41,8 @@ TEST_F(PlayerWindowsTest, NamePromptTrimsRefusesABlankNameAndKeepsTheNameOnCance
     prompt.setHost(&host);
     EXPECT_EQ(prompt.windowTitle(), QStringLiteral("Enter name"));
     EXPECT_EQ(prompt.size(), QSize(312, 213));
+    EXPECT_EQ(prompt.minimumSize(), QSize(312, 213));
+    EXPECT_EQ(prompt.maximumSize(), QSize(312, 213));
     EXPECT_EQ(prompt.lblName->pos(), QPoint(16, 24));
     EXPECT_EQ(prompt.txtName->geometry().topLeft(), QPoint(16, 48));
     EXPECT_EQ(prompt.txtName->width(), 276);
@@ -62,6 +64,8 @@ TEST_F(PlayerWindowsTest, NamePromptTrimsRefusesABlankNameAndKeepsTheNameOnCance
     // Width 260, the right-anchored controls follow; centred on the main
     // window: 100 + 1024 div 2 - 260 div 2, 50 + 768 div 2 - 213 div 2.
     EXPECT_EQ(prompt.width(), 260);
+    EXPECT_EQ(prompt.minimumSize(), QSize(260, 213));
+    EXPECT_EQ(prompt.maximumSize(), QSize(260, 213));
     EXPECT_EQ(prompt.btnOk->x(), 75);
     EXPECT_EQ(prompt.btnCancel->x(), 167);
     EXPECT_EQ(prompt.txtName->width(), 224);
