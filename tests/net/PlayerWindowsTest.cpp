@@ -127,6 +127,8 @@ TEST_F(PlayerWindowsTest, OpponentWindowMarksFilledCellsAndKnowsWhenTheGridIsCom
     EXPECT_EQ(opponent.size(), QSize(123, 158));
     EXPECT_EQ(opponent.StatusBar1->height(), 19);
     EXPECT_EQ(TfrmOtherPlayerProgress().windowTitle(), QStringLiteral("Player..."));
+    // Without a solution there is nothing to complete.
+    EXPECT_FALSE(TfrmOtherPlayerProgress().IsComplete());
     // The puzzle's givens: row 0 "1_3_5_7_9" puts 3 at (2, 0); (1, 0) is empty.
     EXPECT_EQ(opponent.FOpponentGrid[2 * 9 + 0], 2);
     EXPECT_EQ(opponent.FOpponentGrid[1 * 9 + 0], 255);
