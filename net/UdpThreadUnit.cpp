@@ -11,8 +11,6 @@
 
 #include <algorithm>
 
-#include <sys/socket.h>
-
 namespace {
 
 QHostAddress ipv4Of(const QHostAddress& address)
@@ -38,17 +36,14 @@ TUdpThread::TUdpThread(std::uint16_t firstPort, std::uint16_t lastPort, QObject*
     auto socket = std::make_unique<QUdpSocket>();
     // Not shared: two copies on one machine must not end up on one port,
     // or a datagram for one would reach the other. Broadcasts to the port
-    // still arrive on an address-any socket.
+    // still arrive on an address-any socket, and Qt allows sending them on
+    // every UDP socket.
     bool bound = false;
     for (int port = firstPort; port <= lastPort && !bound; ++port)
         bound = socket->bind(QHostAddress::AnyIPv4, static_cast<quint16>(port), QUdpSocket::DontShareAddress);
     if (!bound) {
         throw ENetError("No free UDP port from " + std::to_string(firstPort) + " to " + std::to_string(lastPort));
     }
-    const int allow = 1;
-    if (::setsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &allow, sizeof allow)
-        != 0)
-        throw ENetError("Broadcast sending cannot be allowed on the UDP socket");
     m_port = socket->localPort();
     Udp = socket.release();
     Udp->setParent(this);

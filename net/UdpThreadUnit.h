@@ -40,7 +40,8 @@ public:
     static constexpr std::uint16_t kLastPort = 12010;
 
     // Binds the first free port from firstPort to lastPort on every IPv4
-    // address, with broadcast sending allowed; port 0 lets the system choose.
+    // address (Qt allows broadcast sending on it); port 0 lets the system
+    // choose.
     // With no port free it raises ENetError and nothing is left behind.
     explicit TUdpThread(std::uint16_t firstPort = kFirstPort, std::uint16_t lastPort = kLastPort,
                         QObject* parent = nullptr);

@@ -72,19 +72,26 @@ TEST_F(PlayerWindowsTest, NamePromptTrimsRefusesABlankNameAndKeepsTheNameOnCance
     EXPECT_EQ(prompt.pos(), QPoint(482, 328));
 
     MessageCapture messages;
-    QString empty;
     bool stayedOpen = false;
     onModal(prompt, [&] {
-        started = prompt.txtName->text();
         prompt.txtName->setText(QStringLiteral("   "));
         prompt.btnOk->click();
         stayedOpen = prompt.isVisible();
+        prompt.txtName->setText(QStringLiteral("Cy"));
+        prompt.btnCancel->click();
+    });
+    EXPECT_FALSE(prompt.Execute(name));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(messages.messages(), QStringList{QStringLiteral("You have not entered anything.")});
+    EXPECT_EQ(name, QStringLiteral("Bob"));
+
+    QString empty;
+    onModal(prompt, [&] {
+        started = prompt.txtName->text();
         prompt.btnCancel->click();
     });
     EXPECT_FALSE(prompt.Execute(empty));
     EXPECT_TRUE(started.isEmpty());
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(messages.messages(), QStringList{QStringLiteral("You have not entered anything.")});
     EXPECT_TRUE(empty.isEmpty());
 }
 

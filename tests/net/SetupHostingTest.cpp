@@ -6,6 +6,8 @@
 #include "WindowsTestSupport.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -28,12 +30,18 @@ protected:
         m_dialog.setHost(&m_host);
     }
 
-    // Chooses a game type as the player would, then stops the real timer so
-    // that the test drives every tick itself.
+    // Chooses a game type as the player would, with the arrow key that
+    // moves to it and activates it, then stops the real timer so that the
+    // test drives every tick itself. Setting the index beforehand, as the
+    // dialog's own reset does, activates nothing.
     void chooseType(int index)
     {
-        m_dialog.cboGameType->setCurrentIndex(index);
-        m_dialog.cboGameTypeChange();
+        m_dialog.cboGameType->setCurrentIndex(index - 1);
+        EXPECT_EQ(m_dialog.lblCountdown->text(), kNotSelected);
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_dialog.cboGameType, &down);
+        EXPECT_EQ(m_dialog.cboGameType->currentIndex(), index);
+        EXPECT_EQ(m_dialog.lblCountdown->text(), kWaiting);
         EXPECT_TRUE(m_dialog.Timer1->isActive());
         m_dialog.Timer1->stop();
     }
