@@ -519,3 +519,27 @@ TEST_F(UdpThreadTest, AStartIsTakenOnlyWhenItListsThePlayerAtItsOwnPort)
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].Players[1].Entry, IntToHex(player.DefaultPort(), 4) + QStringLiteral("127.0.0.1=Ann"));
 }
+
+TEST_F(UdpThreadTest, AFailedRecipientEndsAStartOrCancelLoopAndLaterPlayersGetNothing)
+{
+    RecordingUdpThread host;
+    host.SetupHosting(1, QStringLiteral("Host"));
+    host.HostingInfo->Players << QStringLiteral("2EE1127.0.0.1=Ann") << QStringLiteral("2EX2127.0.0.1=Bad")
+                              << QStringLiteral("2EE3127.0.0.1=Cy");
+    EXPECT_THROW(host.SendGameCancelled(), EConvertError);
+    ASSERT_EQ(host.sent.size(), 1u);
+    EXPECT_EQ(host.sent[0].port, 0x2EE1);
+    EXPECT_THROW(host.SendGameStart(kPuzzle, kSolution), EConvertError);
+    EXPECT_TRUE(host.Started);
+    ASSERT_EQ(host.sent.size(), 2u);
+    EXPECT_EQ(host.sent[1].port, 0x2EE1);
+
+    // A send that fails: the port is read, the address is not one.
+    host.HostingInfo->Players[2] = QStringLiteral("2EE2nowhere=Bad");
+    host.sent.clear();
+    EXPECT_THROW(host.SendGameStart(kPuzzle, kSolution), ENetError);
+    ASSERT_EQ(host.sent.size(), 2u);
+    EXPECT_EQ(host.sent[1].host, QStringLiteral("nowhere"));
+    EXPECT_THROW(host.SendGameCancelled(), ENetError);
+    EXPECT_EQ(host.sent.size(), 4u);
+}
