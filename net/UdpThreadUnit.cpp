@@ -116,7 +116,8 @@ void TUdpThread::SendJoinRequest(int JoinedGameId, const QString& Host, int Port
     GameId = JoinedGameId;
     JoinedGame joined;
     const QByteArray latin = Host.left(Host.indexOf(QLatin1Char('='))).toLatin1();
-    const std::optional<std::uint32_t> address = datagram::ipv4Address(std::string_view(latin.constData(), latin.size()));
+    const std::optional<std::uint32_t> address =
+        datagram::ipv4Address(std::string_view(latin.constData(), latin.size()));
     joined.host = address ? QHostAddress(*address) : QHostAddress();
     joined.port = static_cast<std::uint16_t>(Port);
     joined.gameId = JoinedGameId;
@@ -171,7 +172,8 @@ std::uint8_t TUdpThread::GetGameType() const
 void TUdpThread::SendDatagram(const QString& host, std::uint16_t port, const QByteArray& bytes)
 {
     const QByteArray latin = host.toLatin1();
-    const std::optional<std::uint32_t> address = datagram::ipv4Address(std::string_view(latin.constData(), latin.size()));
+    const std::optional<std::uint32_t> address =
+        datagram::ipv4Address(std::string_view(latin.constData(), latin.size()));
     if (!address)
         throw ENetError("'" + host.toStdString() + "' is not an IPv4 address");
     if (m_terminated || Udp->writeDatagram(bytes, QHostAddress(*address), port) != bytes.size())
