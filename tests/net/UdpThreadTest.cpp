@@ -509,9 +509,8 @@ TEST_F(UdpThreadTest, AStartIsTakenOnlyWhenItListsThePlayerAtItsOwnPort)
     const auto startListing = [&](std::uint16_t playerPort) {
         const std::string roster = datagram::intToHex(strangerPort(), 4) + "127.0.0.1=Host\r\n"
                                    + datagram::intToHex(playerPort, 4) + "127.0.0.1=Ann\r\n";
-        sendRaw(QByteArray::fromStdString(datagram::frame(
-                    strangerPort(), 77, datagram::gameStart(1, kPuzzle.toStdString(), kSolution.toStdString(), roster))),
-                player.DefaultPort());
+        const std::string message = datagram::gameStart(1, kPuzzle.toStdString(), kSolution.toStdString(), roster);
+        sendRaw(QByteArray::fromStdString(datagram::frame(strangerPort(), 77, message)), player.DefaultPort());
     };
     startListing(static_cast<std::uint16_t>(player.DefaultPort() ^ 1));
     startListing(player.DefaultPort());
