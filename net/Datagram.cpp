@@ -1,6 +1,7 @@
 #include "Datagram.h"
 
 #include <array>
+#include <bit>
 
 namespace datagram {
 
@@ -81,6 +82,16 @@ bool givensMatchSolution(std::string_view puzzle, std::string_view solution)
     return true;
 }
 
+// An address that one player can be reached at: not in 0.0.0.0/8 ("this
+// network"), not multicast (224.0.0.0/4), not reserved (240.0.0.0/4, which
+// holds 255.255.255.255). Directed broadcasts cannot be told without the
+// netmask and pass.
+bool isUnicast(std::uint32_t address)
+{
+    const std::uint32_t first = address >> 24;
+    return first != 0 && first < 224;
+}
+
 std::optional<RosterEntry> parseRosterEntry(std::string_view text)
 {
     const std::optional<std::int32_t> port = fixedHex(text, 4);
@@ -92,7 +103,8 @@ std::optional<RosterEntry> parseRosterEntry(std::string_view text)
         return std::nullopt;
     const std::string_view address = rest.substr(0, equals);
     const std::string_view name = rest.substr(equals + 1);
-    if (!isIpv4Address(address) || !isValidName(name))
+    const std::optional<std::uint32_t> number = ipv4Address(address);
+    if (!number || !isUnicast(*number) || !isValidName(name))
         return std::nullopt;
     return RosterEntry{static_cast<std::uint16_t>(*port), std::string(address), std::string(name),
                        std::string(text)};
@@ -303,8 +315,9 @@ ParseResult parse(std::string_view bytes, std::string_view sourceAddress)
     return reject("unknown message");
 }
 
-bool isIpv4Address(std::string_view text)
+std::optional<std::uint32_t> ipv4Address(std::string_view text)
 {
+    std::uint32_t address = 0;
     int parts = 0;
     while (true) {
         std::size_t digits = 0;
@@ -312,18 +325,45 @@ bool isIpv4Address(std::string_view text)
         while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') {
             value = value * 10 + (text[digits] - '0');
             if (++digits > 3)
-                return false;
+                return std::nullopt;
         }
-        if (digits == 0 || value > 255)
-            return false;
+        if (digits == 0 || value > 255 || (digits > 1 && text[0] == '0'))
+            return std::nullopt;
+        address = address << 8 | static_cast<std::uint32_t>(value);
         ++parts;
         text.remove_prefix(digits);
         if (text.empty())
-            return parts == 4;
+            return parts == 4 ? std::optional<std::uint32_t>(address) : std::nullopt;
         if (text.front() != '.' || parts == 4)
-            return false;
+            return std::nullopt;
         text.remove_prefix(1);
     }
+}
+
+bool isIpv4Address(std::string_view text)
+{
+    return ipv4Address(text).has_value();
+}
+
+bool answersLocate(std::uint32_t source, std::uint32_t located)
+{
+    const int ones = std::countr_one(located);
+    if (ones >= 32)
+        return true;
+    const std::uint32_t network = ~((std::uint32_t{1} << ones) - 1);
+    return (source & network) == (located & network);
+}
+
+std::vector<RosterEntry> rosterSeenFrom(std::vector<RosterEntry> players, std::string_view hostAddress)
+{
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        RosterEntry& entry = players[i];
+        if (i == 0 || entry.address.substr(0, 4) == "127.") {
+            entry.address = hostAddress;
+            entry.text = intToHex(entry.port, 4) + entry.address + '=' + entry.name;
+        }
+    }
+    return players;
 }
 
 } // namespace datagram

@@ -101,7 +101,26 @@ std::string piecePlaced(int senderIndex, int x, int y, int value);
 // Reads one received datagram. Never throws; anything malformed is rejected.
 ParseResult parse(std::string_view bytes, std::string_view sourceAddress);
 
-// True for a dotted IPv4 address of four decimal numbers 0..255.
+// A dotted IPv4 address of four decimal numbers 0..255, each without a
+// leading zero (which other readers take for octal), as a 32-bit number,
+// first number in the top byte; nullopt for any other text.
+std::optional<std::uint32_t> ipv4Address(std::string_view text);
+// True when ipv4Address() reads the text.
 bool isIpv4Address(std::string_view text);
+
+// True when a locate reply from `source` can answer a request sent to
+// `located`: the same address, or a host of the subnet that `located` is the
+// broadcast address of. Without the netmask, that subnet is taken as wide
+// as the run of one bits at the bottom of `located` allows (all of
+// 192.0.2.0/24 for 192.0.2.255, any address for 255.255.255.255).
+bool answersLocate(std::uint32_t source, std::uint32_t located);
+
+// A received start's roster as its recipient must use it. The host lists
+// itself at 127.0.0.1, and a player on its own machine at the loopback
+// address it joined from; on the recipient's machine those would be the
+// recipient itself. Entry 0 and every entry in 127.0.0.0/8 therefore get
+// `hostAddress`, the address the recipient joined the host at, and their
+// `text` is rebuilt to match; the other entries stay as they came.
+std::vector<RosterEntry> rosterSeenFrom(std::vector<RosterEntry> players, std::string_view hostAddress);
 
 } // namespace datagram

@@ -11,6 +11,8 @@ int TGameList::Update(const TGameRow& row)
             return static_cast<int>(i);
         }
     }
+    if (m_rows.size() >= kMaxRows)
+        return -1;
     m_rows.push_back(row);
     return static_cast<int>(m_rows.size()) - 1;
 }

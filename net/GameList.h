@@ -12,7 +12,11 @@
 class TGameList
 {
 public:
-    // Inserts or refreshes the row; returns its index.
+    // The most rows kept: a new game beyond them is not listed.
+    static constexpr std::size_t kMaxRows = 64;
+
+    // Inserts or refreshes the row; returns its index, or -1 for a new game
+    // when the list is full.
     int Update(const TGameRow& row);
     // Drops the rows last heard more than `seconds` before `now` (or whose
     // time cannot be read); returns how many went.

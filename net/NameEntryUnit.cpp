@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "NetHost.h"
+#include "WireText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +60,9 @@ TfrmEnterName::TfrmEnterName(QWidget* parent)
     txtName->setGeometry(16, 48, 276, txtName->sizeHint().height());
     btnCancel->setGeometry(219, 88, 75, 25);
     btnOk->setGeometry(127, 88, 75, 25);
-    resize(kDesignWidth, kDesignHeight);
+    // Fixed, as the other windows: the size hint alone does not stop a
+    // window manager from resizing it.
+    setFixedSize(kDesignWidth, kDesignHeight);
 }
 
 void TfrmEnterName::resizeEvent(QResizeEvent* event)
@@ -75,7 +78,7 @@ void TfrmEnterName::resizeEvent(QResizeEvent* event)
 bool TfrmEnterName::Execute(QString& Name)
 {
     txtName->setText(TrimName(Name));
-    resize(kPromptWidth, height());
+    setFixedSize(kPromptWidth, height());
     if (m_host)
         move(CentreOn(m_host, size()));
     setWindowTitle(QStringLiteral("Enter Name"));
@@ -89,9 +92,20 @@ bool TfrmEnterName::Execute(QString& Name)
 
 void TfrmEnterName::btnOkClick()
 {
-    if (TrimName(txtName->text()).isEmpty()) {
+    // The name goes out in joins, locate replies and rosters: one that the
+    // other players would drop is refused here.
+    switch (CheckName(TrimName(txtName->text()))) {
+    case NameFault::None:
+        accept();
+        break;
+    case NameFault::Empty:
         ShowMessage(QStringLiteral("You have not entered anything."));
-        return;
+        break;
+    case NameFault::TooLong:
+        ShowMessage(QStringLiteral("Your name is too long: 255 characters at most."));
+        break;
+    case NameFault::ControlCharacter:
+        ShowMessage(QStringLiteral("Your name may not hold control characters."));
+        break;
     }
-    accept();
 }

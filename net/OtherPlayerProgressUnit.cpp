@@ -80,7 +80,12 @@ TfrmOtherPlayerProgress::TfrmOtherPlayerProgress(const QString& Name, const QStr
 
 bool TfrmOtherPlayerProgress::IsComplete() const
 {
-    return std::equal(std::begin(FOpponentGrid), std::end(FOpponentGrid), std::begin(FOpponentSolution));
+    // Without a solution (a window made before the game start) there is
+    // nothing to complete, though both grids are equally empty.
+    const bool hasSolution = std::find(std::begin(FOpponentSolution), std::end(FOpponentSolution), kEmpty)
+                             == std::end(FOpponentSolution);
+    return hasSolution
+           && std::equal(std::begin(FOpponentGrid), std::end(FOpponentGrid), std::begin(FOpponentSolution));
 }
 
 void TfrmOtherPlayerProgress::ClearEntries()

@@ -26,7 +26,8 @@ public:
                             QWidget* parent = nullptr);
     TfrmOtherPlayerProgress();
 
-    // True exactly when all 81 cells of the opponent's grid equal the solution's.
+    // True exactly when all 81 cells of the opponent's grid equal the
+    // solution's, and the solution has no empty cell.
     bool IsComplete() const;
     // Empties the opponent's grid (so a reported completion is not reported again).
     void ClearEntries();

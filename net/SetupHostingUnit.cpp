@@ -1,7 +1,9 @@
 #include "SetupHostingUnit.h"
 
+#include "MessageBox.h"
 #include "NetHost.h"
 #include "UdpThreadUnit.h"
+#include "WireText.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,7 +61,8 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
     lblCountdown = new QLabel(QStringLiteral("Waiting for additional players to arrive..."), this);
     lblCountdown->setObjectName(QStringLiteral("lblCountdown"));
     lblCountdown->setFont(arialPixels(16));
-    lblCountdown->setGeometry(12, 180, 273, 20);
+    lblCountdown->move(12, 180);
+    lblCountdown->adjustSize();
 
     btnStart = new QPushButton(QStringLiteral("Start"), this);
     btnStart->setObjectName(QStringLiteral("btnStart"));
@@ -93,6 +96,13 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
 bool TfrmSetupHosting::Execute(TUdpThread* Thread, std::uint8_t& GameType, const QString& PlayerName)
 {
     assert(Thread && m_host);
+    // A host name that peers drop would leave the game unlisted and its
+    // start unread: refuse it before anything is hosted.
+    if (CheckName(PlayerName) != NameFault::None) {
+        ShowMessage(QStringLiteral("This name cannot be used to host a game."));
+        GameType = 0;
+        return false;
+    }
     FPlayerName = PlayerName;
     Timer1->stop();
     FThread = Thread;
@@ -106,13 +116,14 @@ bool TfrmSetupHosting::Execute(TUdpThread* Thread, std::uint8_t& GameType, const
         TfrmSetupHosting* dialog;
         ~Closing()
         {
-            dialog->FThread->OnPlayerJoined = nullptr;
+            if (dialog->FThread)
+                dialog->FThread->OnPlayerJoined = nullptr;
             dialog->Timer1->stop();
         }
     } closing{this};
 
     lvPlayers->setRowCount(0);
-    lblCountdown->setText(QStringLiteral("Game type not yet selected..."));
+    setCountdownText(QStringLiteral("Game type not yet selected..."));
     move(CentreOn(m_host, size()));
 
     // Generating: shown but unusable, the panel painted before the work.
@@ -125,16 +136,32 @@ bool TfrmSetupHosting::Execute(TUdpThread* Thread, std::uint8_t& GameType, const
     panGenerating->repaint();
     QCoreApplication::processEvents();
 
-    m_host->GeneratePuzzle();
-    const QString puzzle = m_host->GridToText();
-    const QString solution = m_host->SolutionToText();
+    QString puzzle;
+    QString solution;
+    QString failure;
+    try {
+        m_host->GeneratePuzzle();
+        puzzle = m_host->GridToText();
+        solution = m_host->SolutionToText();
+    } catch (const std::exception& e) {
+        failure = QString::fromUtf8(e.what());
+    }
 
     panGenerating->hide();
     hide();
     QCoreApplication::processEvents();
     setEnabled(true);
+    if (!failure.isNull()) {
+        ShowMessage(QStringLiteral("The game grid could not be generated: ") + failure);
+        GameType = 0;
+        return false;
+    }
 
     const bool started = exec() == QDialog::Accepted;
+    if (!FThread) {
+        GameType = 0;
+        return false;
+    }
     if (started) {
         Thread->SendGameStart(puzzle, solution);
         GameType = Thread->GetGameType();
@@ -151,7 +178,9 @@ void TfrmSetupHosting::cboGameTypeChange()
     const int index = cboGameType->currentIndex();
     if (index <= 0)
         return;
-    lblCountdown->setText(QStringLiteral("Waiting for additional players to arrive..."));
+    if (!FThread)
+        return;
+    setCountdownText(QStringLiteral("Waiting for additional players to arrive..."));
     cboGameType->setEnabled(false);
     FThread->SetupHosting(static_cast<std::uint8_t>(index), FPlayerName);
     FCountdown = kCountdownSeconds;
@@ -165,10 +194,17 @@ void TfrmSetupHosting::Timer1Timer()
     if (!btnStart->isEnabled())
         btnStart->setEnabled(true);
     --FCountdown;
-    lblCountdown->setText(QStringLiteral("Game will start automatically in ") + QString::number(FCountdown)
+    setCountdownText(QStringLiteral("Game will start automatically in ") + QString::number(FCountdown)
                           + QStringLiteral(" seconds"));
     if (FCountdown == 0)
         done(QDialog::Accepted);
+}
+
+void TfrmSetupHosting::setCountdownText(const QString& text)
+{
+    // The label is as wide as its text, so that no count is cut off.
+    lblCountdown->setText(text);
+    lblCountdown->adjustSize();
 }
 
 void TfrmSetupHosting::AddJoinedPlayer(const QString& Name, const QString& Address, int Port)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
@@ -29,7 +30,10 @@ public:
 
     // Runs the whole hosting flow. True when the game started, with GameType
     // the chosen type (1 or 2); false when it was called off, with GameType 0.
-    // Send errors reach the caller, after the join callback is cleared.
+    // A name that peers would drop, a puzzle that could not be generated or
+    // a thread that went away while the dialog was open also give false
+    // (the first two with a message). Send errors reach the caller, after
+    // the join callback is cleared.
     bool Execute(TUdpThread* Thread, std::uint8_t& GameType, const QString& PlayerName);
     void cboGameTypeChange();
     void Timer1Timer();
@@ -43,11 +47,13 @@ public:
     QLabel* panGenerating = nullptr;
     QTimer* Timer1 = nullptr;
 
-    TUdpThread* FThread = nullptr;  // not owned
+    QPointer<TUdpThread> FThread;  // not owned; null once the thread is gone
     std::int32_t FCountdown = 0;
     QString FPlayerName;
 
 private:
+    void setCountdownText(const QString& text);
+
     NetHost* m_host = nullptr;
 };
 

@@ -3,29 +3,15 @@
 #include "Datagram.h"
 #include "HexToInt.h"
 #include "NetError.h"
+#include "WireText.h"
 
 #include <QNetworkDatagram>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <QTimer>
 #include <QUdpSocket>
 
-#include <sys/socket.h>
+#include <algorithm>
 
 namespace {
-
-// Text travels as Windows-1252, one byte per character; a character outside
-// it goes as "?".
-QByteArray toWire(const QString& text)
-{
-    QStringEncoder encoder("windows-1252", QStringConverter::Flag::Default);
-    return encoder.encode(text);
-}
-
-QString fromWire(std::string_view bytes)
-{
-    QStringDecoder decoder("windows-1252");
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
 
 QHostAddress ipv4Of(const QHostAddress& address)
 {
@@ -50,17 +36,14 @@ TUdpThread::TUdpThread(std::uint16_t firstPort, std::uint16_t lastPort, QObject*
     auto socket = std::make_unique<QUdpSocket>();
     // Not shared: two copies on one machine must not end up on one port,
     // or a datagram for one would reach the other. Broadcasts to the port
-    // still arrive on an address-any socket.
+    // still arrive on an address-any socket, and Qt allows sending them on
+    // every UDP socket.
     bool bound = false;
     for (int port = firstPort; port <= lastPort && !bound; ++port)
         bound = socket->bind(QHostAddress::AnyIPv4, static_cast<quint16>(port), QUdpSocket::DontShareAddress);
     if (!bound) {
         throw ENetError("No free UDP port from " + std::to_string(firstPort) + " to " + std::to_string(lastPort));
     }
-    const int allow = 1;
-    if (::setsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &allow, sizeof allow)
-        != 0)
-        throw ENetError("Broadcast sending cannot be allowed on the UDP socket");
     m_port = socket->localPort();
     Udp = socket.release();
     Udp->setParent(this);
@@ -94,7 +77,7 @@ void TUdpThread::SendToPeer(const QString& Host, int Port, const QString& Messag
     const QString host = equals < 0 ? Host : Host.left(equals);
     if (Port <= 0 || Port > 65535)
         throw ENetError("Invalid port " + std::to_string(Port));
-    const QByteArray text = toWire(Message);
+    const QByteArray text = ToWire(Message);
     const std::string bytes = datagram::frame(m_port, GameId, std::string_view(text.constData(), text.size()));
     SendDatagram(host, static_cast<std::uint16_t>(Port),
                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -132,7 +115,10 @@ void TUdpThread::SendJoinRequest(int JoinedGameId, const QString& Host, int Port
 {
     GameId = JoinedGameId;
     JoinedGame joined;
-    joined.host = QHostAddress(Host.left(Host.indexOf(QLatin1Char('='))));
+    const QByteArray latin = Host.left(Host.indexOf(QLatin1Char('='))).toLatin1();
+    const std::optional<std::uint32_t> address =
+        datagram::ipv4Address(std::string_view(latin.constData(), latin.size()));
+    joined.host = address ? QHostAddress(*address) : QHostAddress();
     joined.port = static_cast<std::uint16_t>(Port);
     joined.gameId = JoinedGameId;
     m_joined = joined;
@@ -141,6 +127,16 @@ void TUdpThread::SendJoinRequest(int JoinedGameId, const QString& Host, int Port
 
 void TUdpThread::Locate(const QString& Address)
 {
+    const QByteArray latin = Address.left(Address.indexOf(QLatin1Char('='))).toLatin1();
+    if (const auto address = datagram::ipv4Address(std::string_view(latin.constData(), latin.size()))) {
+        const auto now = std::chrono::steady_clock::now();
+        const auto known = std::find_if(m_located.begin(), m_located.end(),
+                                        [&](const auto& located) { return located.first == *address; });
+        if (known != m_located.end())
+            known->second = now;
+        else
+            m_located.emplace_back(*address, now);
+    }
     const QString message = QString::fromLatin1(datagram::locateRequest());
     for (int port = kFirstPort; port <= kLastPort; ++port) {
         try {
@@ -176,15 +172,29 @@ std::uint8_t TUdpThread::GetGameType() const
 void TUdpThread::SendDatagram(const QString& host, std::uint16_t port, const QByteArray& bytes)
 {
     const QByteArray latin = host.toLatin1();
-    if (!datagram::isIpv4Address(std::string_view(latin.constData(), latin.size())))
+    const std::optional<std::uint32_t> address =
+        datagram::ipv4Address(std::string_view(latin.constData(), latin.size()));
+    if (!address)
         throw ENetError("'" + host.toStdString() + "' is not an IPv4 address");
-    if (m_terminated || Udp->writeDatagram(bytes, QHostAddress(host), port) != bytes.size())
+    if (m_terminated || Udp->writeDatagram(bytes, QHostAddress(*address), port) != bytes.size())
         throw ENetError("Cannot send to " + host.toStdString() + ": " + Udp->errorString().toStdString());
 }
 
 void TUdpThread::readPendingDatagrams()
 {
-    while (!m_terminated && Udp->hasPendingDatagrams()) {
+    // A flood must not hold the user-interface thread: after a batch, the
+    // rest waits until the event loop has had its turn.
+    for (int handled = 0; !m_terminated && Udp->hasPendingDatagrams(); ++handled) {
+        if (handled == kDatagramsPerTurn) {
+            if (!m_readScheduled) {
+                m_readScheduled = true;
+                QTimer::singleShot(0, this, [this] {
+                    m_readScheduled = false;
+                    readPendingDatagrams();
+                });
+            }
+            return;
+        }
         // One byte over the limit is enough to see that a datagram is too long.
         const QNetworkDatagram received = Udp->receiveDatagram(datagram::kMaxDatagramLength + 1);
         if (received.senderAddress().isNull())
@@ -202,8 +212,9 @@ void TUdpThread::readPendingDatagrams()
 
 void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, std::uint16_t sourcePort)
 {
-    // Game messages must come from the port they name: peers send from the
-    // socket they listen on, so anything else is someone posing as a player.
+    // Game messages and locate requests must come from the port they name:
+    // peers send from the socket they listen on, so anything else is someone
+    // posing as a player.
     const bool honest = m.senderPort == sourcePort;
     // Callbacks are called through a copy, since one may Terminate this
     // thread, which clears them while the copy runs. Whatever is thrown
@@ -212,12 +223,17 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
     try {
         switch (m.kind) {
         case datagram::Kind::LocateRequest:
-            handleLocateRequest(m, source);
+            // The reply goes to the port the request names: only to the
+            // socket that sent it, never to a third one.
+            if (honest)
+                handleLocateRequest(m, source);
             break;
         case datagram::Kind::LocateReply:
+            if (!expectsLocateReplyFrom(source))
+                break;
             if (const auto located = OnGameLocated) {
                 TGameRow row;
-                row.Host = fromWire(m.name);
+                row.Host = FromWire(m.name);
                 row.Players = m.playerCount;
                 row.TypeName = GameTypeName(m.gameType);
                 row.GameType = static_cast<std::uint8_t>(m.gameType);
@@ -248,6 +264,17 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
     }
 }
 
+bool TUdpThread::expectsLocateReplyFrom(const QHostAddress& source)
+{
+    // Replies nobody asked for would fill the list of games: only those
+    // from an address located within the last few seconds are taken.
+    const auto now = std::chrono::steady_clock::now();
+    std::erase_if(m_located, [&](const auto& located) { return now - located.second > kLocateReplyWindow; });
+    const std::uint32_t address = source.toIPv4Address();
+    return std::any_of(m_located.begin(), m_located.end(),
+                       [&](const auto& located) { return datagram::answersLocate(address, located.first); });
+}
+
 void TUdpThread::handleLocateRequest(const datagram::Message& m, const QHostAddress& source)
 {
     if (!HostingInfo || Started)
@@ -270,7 +297,7 @@ void TUdpThread::handleJoinRequest(const datagram::Message& m, const QHostAddres
         if (entry.startsWith(peer))
             return;
     }
-    const QString name = fromWire(m.name);
+    const QString name = FromWire(m.name);
     HostingInfo->AddPlayer(address, m.senderPort, name);
     if (const auto joined = OnPlayerJoined)
         joined(name, address, m.senderPort);
@@ -284,12 +311,19 @@ bool TUdpThread::fromJoinedHost(const datagram::Message& m, const QHostAddress& 
 
 void TUdpThread::handleGameStart(const datagram::Message& m, const QHostAddress& source)
 {
-    if (!fromJoinedHost(m, source) || m_joined->started || m.players.front().port != m.senderPort)
+    // The host lists itself first, at its own port, and this player at the
+    // port it joined from: a start that lists someone else here was not
+    // meant for this player.
+    if (!fromJoinedHost(m, source) || m_joined->started || m.players.front().port != m.senderPort
+        || m.players[static_cast<std::size_t>(m.index)].port != m_port)
         return;
     TGameStartInfo start;
     std::vector<std::pair<std::uint16_t, QHostAddress>> roster;
-    for (const datagram::RosterEntry& entry : m.players) {
-        start.Players.push_back({fromWire(entry.text), 0});
+    const QByteArray hostAddress = m_joined->host.toString().toLatin1();
+    const std::vector<datagram::RosterEntry> players =
+        datagram::rosterSeenFrom(m.players, std::string_view(hostAddress.constData(), hostAddress.size()));
+    for (const datagram::RosterEntry& entry : players) {
+        start.Players.push_back({FromWire(entry.text), 0});
         roster.emplace_back(entry.port, QHostAddress(QString::fromLatin1(entry.address)));
     }
     start.MyIndex = m.index;

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -39,7 +40,8 @@ public:
     static constexpr std::uint16_t kLastPort = 12010;
 
     // Binds the first free port from firstPort to lastPort on every IPv4
-    // address, with broadcast sending allowed; port 0 lets the system choose.
+    // address (Qt allows broadcast sending on it); port 0 lets the system
+    // choose.
     // With no port free it raises ENetError and nothing is left behind.
     explicit TUdpThread(std::uint16_t firstPort = kFirstPort, std::uint16_t lastPort = kLastPort,
                         QObject* parent = nullptr);
@@ -115,7 +117,17 @@ private:
     void handlePiecePlaced(const datagram::Message& m, const QHostAddress& source);
     bool fromJoinedHost(const datagram::Message& m, const QHostAddress& source) const;
 
+    // Datagrams read per turn of the event loop.
+    static constexpr int kDatagramsPerTurn = 32;
+    // How long after a locate its replies are taken.
+    static constexpr std::chrono::seconds kLocateReplyWindow{5};
+
+    bool expectsLocateReplyFrom(const QHostAddress& source);
+
     std::uint16_t m_port = 0;
     bool m_terminated = false;
+    bool m_readScheduled = false;  // the next batch waits for the event loop
     std::optional<JoinedGame> m_joined;
+    // Addresses located lately, with the time of the last locate of each.
+    std::vector<std::pair<std::uint32_t, std::chrono::steady_clock::time_point>> m_located;
 };

@@ -129,3 +129,65 @@ TEST(DatagramParse, DropsEveryMalformedDatagram)
         EXPECT_FALSE(result.rejection.empty()) << what;
     }
 }
+
+TEST(RosterSeenFrom, HostAndLoopbackEntriesTakeTheAddressTheHostWasJoinedAt)
+{
+    const std::string players = "2EE0127.0.0.1=Host\r\n2EE1192.0.2.7=Ann\r\n2EE2127.0.1.5=Bob=127.0.0.1\r\n"
+                                "2EE3128.0.0.1=Cy\r\n";
+    const auto game = datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|" + players), "198.51.100.4");
+    ASSERT_TRUE(game.ok()) << game.rejection;
+    const auto roster = datagram::rosterSeenFrom(game.message->players, "198.51.100.4");
+    ASSERT_EQ(roster.size(), 4u);
+    EXPECT_EQ(roster[0].address, "198.51.100.4");
+    EXPECT_EQ(roster[0].text, "2EE0198.51.100.4=Host");
+    EXPECT_EQ(roster[1].text, "2EE1192.0.2.7=Ann");
+    EXPECT_EQ(roster[2].text, "2EE2198.51.100.4=Bob=127.0.0.1");
+    EXPECT_EQ(roster[2].name, "Bob=127.0.0.1");
+    EXPECT_EQ(roster[3].text, "2EE3128.0.0.1=Cy");
+
+    // A host that lists itself at another address is still where it was joined.
+    const auto moved = datagram::rosterSeenFrom(
+        datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|2EE0203.0.113.9=H\r\n2EE1192.0.2.7=A\r\n"), "")
+            .message->players,
+        "127.0.0.1");
+    EXPECT_EQ(moved[0].text, "2EE0127.0.0.1=H");
+}
+
+TEST(Ipv4Address, FourDecimalNumbersWithoutLeadingZeros)
+{
+    EXPECT_EQ(datagram::ipv4Address("10.0.0.1"), 0x0A000001u);
+    EXPECT_EQ(datagram::ipv4Address("192.0.2.255"), 0xC00002FFu);
+    EXPECT_EQ(datagram::ipv4Address("0.0.0.0"), 0u);
+    for (const char* bad : {"010.0.0.1", "1.02.3.4", "00.0.0.0", "1.2.3.0255", "1.2.3", "1.2.3.4.", "1.2.3.256",
+                            " 1.2.3.4", "1.2.3.4 ", ""}) {
+        EXPECT_FALSE(datagram::ipv4Address(bad)) << bad;
+        EXPECT_FALSE(datagram::isIpv4Address(bad)) << bad;
+    }
+    const std::string roster = "2EE0127.0.0.1=Host\r\n2EE1010.0.0.1=Ann\r\n";
+    EXPECT_FALSE(datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|" + roster), "").ok());
+}
+
+TEST(DatagramParse, RosterAddressesMustReachOnePlayer)
+{
+    const auto withAnn = [](const std::string& address) {
+        return datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|2EE0127.0.0.1=Host\r\n2EE1" + address
+                                     + "=Ann\r\n"),
+                               "");
+    };
+    for (const char* bad : {"0.0.0.0", "0.1.2.3", "224.0.0.1", "239.255.255.250", "240.0.0.1", "255.255.255.255"})
+        EXPECT_FALSE(withAnn(bad).ok()) << bad;
+    for (const char* good : {"1.0.0.0", "192.0.2.255", "223.255.255.255"})
+        EXPECT_TRUE(withAnn(good).ok()) << good;
+}
+
+TEST(AnswersLocate, TheLocatedAddressOrAHostOfTheSubnetItBroadcastsTo)
+{
+    const auto ip = [](const char* text) { return *datagram::ipv4Address(text); };
+    EXPECT_TRUE(datagram::answersLocate(ip("192.0.2.8"), ip("192.0.2.8")));
+    EXPECT_FALSE(datagram::answersLocate(ip("192.0.2.9"), ip("192.0.2.8")));
+    EXPECT_TRUE(datagram::answersLocate(ip("172.16.204.17"), ip("172.16.204.255")));
+    EXPECT_FALSE(datagram::answersLocate(ip("172.16.205.17"), ip("172.16.204.255")));
+    EXPECT_TRUE(datagram::answersLocate(ip("10.200.3.4"), ip("10.255.255.255")));
+    EXPECT_FALSE(datagram::answersLocate(ip("11.0.0.1"), ip("10.255.255.255")));
+    EXPECT_TRUE(datagram::answersLocate(ip("198.51.100.4"), ip("255.255.255.255")));
+}

@@ -41,6 +41,8 @@ TEST_F(PlayerWindowsTest, NamePromptTrimsRefusesABlankNameAndKeepsTheNameOnCance
     prompt.setHost(&host);
     EXPECT_EQ(prompt.windowTitle(), QStringLiteral("Enter name"));
     EXPECT_EQ(prompt.size(), QSize(312, 213));
+    EXPECT_EQ(prompt.minimumSize(), QSize(312, 213));
+    EXPECT_EQ(prompt.maximumSize(), QSize(312, 213));
     EXPECT_EQ(prompt.lblName->pos(), QPoint(16, 24));
     EXPECT_EQ(prompt.txtName->geometry().topLeft(), QPoint(16, 48));
     EXPECT_EQ(prompt.txtName->width(), 276);
@@ -62,25 +64,34 @@ TEST_F(PlayerWindowsTest, NamePromptTrimsRefusesABlankNameAndKeepsTheNameOnCance
     // Width 260, the right-anchored controls follow; centred on the main
     // window: 100 + 1024 div 2 - 260 div 2, 50 + 768 div 2 - 213 div 2.
     EXPECT_EQ(prompt.width(), 260);
+    EXPECT_EQ(prompt.minimumSize(), QSize(260, 213));
+    EXPECT_EQ(prompt.maximumSize(), QSize(260, 213));
     EXPECT_EQ(prompt.btnOk->x(), 75);
     EXPECT_EQ(prompt.btnCancel->x(), 167);
     EXPECT_EQ(prompt.txtName->width(), 224);
     EXPECT_EQ(prompt.pos(), QPoint(482, 328));
 
     MessageCapture messages;
-    QString empty;
     bool stayedOpen = false;
     onModal(prompt, [&] {
-        started = prompt.txtName->text();
         prompt.txtName->setText(QStringLiteral("   "));
         prompt.btnOk->click();
         stayedOpen = prompt.isVisible();
+        prompt.txtName->setText(QStringLiteral("Cy"));
+        prompt.btnCancel->click();
+    });
+    EXPECT_FALSE(prompt.Execute(name));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(messages.messages(), QStringList{QStringLiteral("You have not entered anything.")});
+    EXPECT_EQ(name, QStringLiteral("Bob"));
+
+    QString empty;
+    onModal(prompt, [&] {
+        started = prompt.txtName->text();
         prompt.btnCancel->click();
     });
     EXPECT_FALSE(prompt.Execute(empty));
     EXPECT_TRUE(started.isEmpty());
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(messages.messages(), QStringList{QStringLiteral("You have not entered anything.")});
     EXPECT_TRUE(empty.isEmpty());
 }
 
@@ -123,6 +134,8 @@ TEST_F(PlayerWindowsTest, OpponentWindowMarksFilledCellsAndKnowsWhenTheGridIsCom
     EXPECT_EQ(opponent.size(), QSize(123, 158));
     EXPECT_EQ(opponent.StatusBar1->height(), 19);
     EXPECT_EQ(TfrmOtherPlayerProgress().windowTitle(), QStringLiteral("Player..."));
+    // Without a solution there is nothing to complete.
+    EXPECT_FALSE(TfrmOtherPlayerProgress().IsComplete());
     // The puzzle's givens: row 0 "1_3_5_7_9" puts 3 at (2, 0); (1, 0) is empty.
     EXPECT_EQ(opponent.FOpponentGrid[2 * 9 + 0], 2);
     EXPECT_EQ(opponent.FOpponentGrid[1 * 9 + 0], 255);
@@ -157,5 +170,37 @@ TEST_F(PlayerWindowsTest, OpponentWindowMarksFilledCellsAndKnowsWhenTheGridIsCom
                       filled ? TfrmOtherPlayerProgress::kFilledColour : TfrmOtherPlayerProgress::kEmptyColour)
                 << x << "," << y;
         }
+    }
+}
+
+TEST_F(PlayerWindowsTest, NamePromptRefusesNamesThatOtherPlayersWouldDrop)
+{
+    TfrmEnterName prompt;
+    MessageCapture messages;
+    const QString tooLong(256, QLatin1Char('n'));
+    QString name = QStringLiteral("Zoe");
+    QStringList refused;
+    onModal(prompt, [&] {
+        for (const QString& text : {tooLong, QStringLiteral("Ann\tLee"), QStringLiteral("Ann\u0085Lee")}) {
+            prompt.txtName->setText(text);
+            prompt.btnOk->click();
+            if (prompt.isVisible())
+                refused << text;
+        }
+        prompt.btnCancel->click();
+    });
+    EXPECT_FALSE(prompt.Execute(name));
+    EXPECT_EQ(refused.size(), 3);
+    EXPECT_EQ(messages.messages().size(), 3);
+    EXPECT_EQ(name, QStringLiteral("Zoe"));
+
+    // 255 characters of the code page, or 255 that each travel as one "?", fit.
+    for (const QString& text : {QString(255, QLatin1Char('n')), QString(255, QChar(0x0141))}) {
+        onModal(prompt, [&] {
+            prompt.txtName->setText(text);
+            prompt.btnOk->click();
+        });
+        EXPECT_TRUE(prompt.Execute(name));
+        EXPECT_EQ(name, text);
     }
 }

@@ -1,10 +1,13 @@
 // The hosting dialog offscreen, over loopback: datagrams go to 127.0.0.1 only.
+#include "MessageCapture.h"
 #include "NetTestSupport.h"
 #include "SetupHostingUnit.h"
 #include "UdpThreadUnit.h"
 #include "WindowsTestSupport.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -27,12 +30,18 @@ protected:
         m_dialog.setHost(&m_host);
     }
 
-    // Chooses a game type as the player would, then stops the real timer so
-    // that the test drives every tick itself.
+    // Chooses a game type as the player would, with the arrow key that
+    // moves to it and activates it, then stops the real timer so that the
+    // test drives every tick itself. Setting the index beforehand, as the
+    // dialog's own reset does, activates nothing.
     void chooseType(int index)
     {
-        m_dialog.cboGameType->setCurrentIndex(index);
-        m_dialog.cboGameTypeChange();
+        m_dialog.cboGameType->setCurrentIndex(index - 1);
+        EXPECT_EQ(m_dialog.lblCountdown->text(), kNotSelected);
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_dialog.cboGameType, &down);
+        EXPECT_EQ(m_dialog.cboGameType->currentIndex(), index);
+        EXPECT_EQ(m_dialog.lblCountdown->text(), kWaiting);
         EXPECT_TRUE(m_dialog.Timer1->isActive());
         m_dialog.Timer1->stop();
     }
@@ -117,6 +126,8 @@ TEST_F(HostingDialogTest, CountdownRunsOnlyWithAJoinerAndStartsTheGameByItself)
         m_dialog.Timer1Timer();
         EXPECT_TRUE(m_dialog.btnStart->isEnabled());
         EXPECT_EQ(m_dialog.lblCountdown->text(), QStringLiteral("Game will start automatically in 59 seconds"));
+        EXPECT_EQ(m_dialog.lblCountdown->pos(), QPoint(12, 180));
+        EXPECT_GE(m_dialog.lblCountdown->width(), m_dialog.lblCountdown->sizeHint().width());
 
         bob.SendJoinRequest(thread.GameId, kLoopback, thread.DefaultPort(), QStringLiteral("Bob"));
         ASSERT_TRUE(pumpUntil([&] { return m_dialog.lvPlayers->rowCount() == 2; }));
@@ -174,4 +185,50 @@ TEST_F(HostingDialogTest, ASecondHostingStartsAfreshAfterACancelledOne)
     EXPECT_TRUE(fresh);
     EXPECT_EQ(type, 0);
     EXPECT_EQ(m_host.generated, 2);
+}
+
+TEST_F(HostingDialogTest, AHostNameThatPeersWouldDropIsRefusedBeforeHosting)
+{
+    RecordingUdpThread thread;
+    MessageCapture messages;
+    std::uint8_t type = 7;
+    EXPECT_FALSE(m_dialog.Execute(&thread, type, QString(300, QLatin1Char('L'))));
+    EXPECT_EQ(type, 0);
+    EXPECT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(thread.HostingInfo, nullptr);
+    EXPECT_FALSE(thread.OnPlayerJoined);
+    EXPECT_FALSE(m_dialog.isVisible());
+    EXPECT_EQ(m_host.generated, 0);
+}
+
+TEST_F(HostingDialogTest, AFailedGenerationOrAVanishedThreadEndsTheHostingCleanly)
+{
+    RecordingUdpThread thread;
+    MessageCapture messages;
+    m_host.whileGenerating = [] { throw std::runtime_error("out of memory"); };
+    std::uint8_t type = 7;
+    EXPECT_FALSE(m_dialog.Execute(&thread, type, QStringLiteral("Host")));
+    EXPECT_EQ(type, 0);
+    EXPECT_FALSE(m_dialog.isVisible());
+    EXPECT_TRUE(m_dialog.isEnabled());
+    EXPECT_FALSE(m_dialog.panGenerating->isVisible());
+    EXPECT_FALSE(thread.OnPlayerJoined);
+    EXPECT_EQ(thread.HostingInfo, nullptr);
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_TRUE(messages.messages()[0].contains(QStringLiteral("out of memory")));
+
+    // The thread is freed while the dialog waits: Start then hosts nothing.
+    m_host.whileGenerating = nullptr;
+    auto* gone = new TUdpThread(0, 0);
+    onModal(m_dialog, [&] {
+        chooseType(1);
+        delete gone;
+        m_dialog.Timer1Timer();
+        m_dialog.btnStart->setEnabled(true);
+        m_dialog.btnStart->click();
+    });
+    type = 7;
+    EXPECT_FALSE(m_dialog.Execute(gone, type, QStringLiteral("Host")));
+    EXPECT_EQ(type, 0);
+    EXPECT_TRUE(m_dialog.FThread == nullptr);
 }

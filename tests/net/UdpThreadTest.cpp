@@ -6,14 +6,15 @@
 #include "NetError.h"
 #include "NetTestSupport.h"
 #include "Random.h"
+#include "WireText.h"
 
 #include <QCoreApplication>
+#include <QNetworkDatagram>
 #include <QPointer>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <gtest/gtest.h>
-
-#include <sys/socket.h>
 
 #include <memory>
 
@@ -113,7 +114,9 @@ TEST_F(UdpThreadTest, DatagramsCarryOwnPortAndGameIdHostsAreCutAtEqualsAndLocate
     EXPECT_THROW(thread.SendToPlayer(QStringLiteral("2EX1127.0.0.1=Ann"), QStringLiteral("x")), EConvertError);
     EXPECT_THROW(thread.SendToPeer(QStringLiteral("nowhere"), 12001, QStringLiteral("x")), ENetError);
     EXPECT_THROW(thread.SendToPeer(kLoopback, 0, QStringLiteral("x")), ENetError);
-    EXPECT_EQ(thread.sent.size(), 3u);  // "nowhere" was tried and refused
+    // Leading zeros, read as octal elsewhere, are no address at all.
+    EXPECT_THROW(thread.SendToPeer(QStringLiteral("127.0.0.01"), 12001, QStringLiteral("x")), ENetError);
+    EXPECT_EQ(thread.sent.size(), 4u);  // "nowhere" and "127.0.0.01" were tried and refused
 
     // Locate tries all eleven ports even when every send fails.
     thread.sent.clear();
@@ -124,15 +127,9 @@ TEST_F(UdpThreadTest, DatagramsCarryOwnPortAndGameIdHostsAreCutAtEqualsAndLocate
     EXPECT_EQ(text(thread.sent[10].bytes).substr(12), "SudokuLocateRequest" + std::string(1, '\0'));
 }
 
-TEST_F(UdpThreadTest, BindsAFreePortWithBroadcastAllowedOrFailsWithNothingLeft)
+TEST_F(UdpThreadTest, BindsAFreePortOrFailsWithNothingLeft)
 {
     TUdpThread thread(0, 0);
-    int broadcast = 0;
-    socklen_t length = sizeof broadcast;
-    ASSERT_EQ(::getsockopt(static_cast<int>(thread.Udp->socketDescriptor()), SOL_SOCKET, SO_BROADCAST, &broadcast,
-                           &length),
-              0);
-    EXPECT_NE(broadcast, 0);
     EXPECT_NE(thread.DefaultPort(), 0);
 
     // The port is the thread's alone: a second one cannot bind it.
@@ -367,4 +364,181 @@ TEST_F(UdpThreadTest, TerminateClosesTheSocketAndFreesTheThreadEvenFromItsOwnCal
     EXPECT_EQ(cancelled, 9);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ann.isNull());
+}
+
+TEST(WireText, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
+{
+    EXPECT_EQ(WireText(QStringLiteral("Łukasz")), QStringLiteral("?ukasz"));
+    EXPECT_EQ(WireText(QStringLiteral("Dvořák")), QStringLiteral("Dvo?ák"));
+    EXPECT_EQ(WireText(QStringLiteral("Жора")), QStringLiteral("????"));
+    EXPECT_EQ(WireText(QStringLiteral("A\U0001F600B")), QStringLiteral("A?B"));
+    EXPECT_EQ(ToWire(QStringLiteral("€ Œ é ÿ Ł")), QByteArray("\x80 \x8C \xE9 \xFF ?"));
+
+    EXPECT_EQ(CheckName(QString(255, QLatin1Char('n'))), NameFault::None);
+    EXPECT_EQ(CheckName(QString(256, QLatin1Char('n'))), NameFault::TooLong);
+    // 255 emoji are 510 UTF-16 units but 255 bytes on the wire.
+    QString emoji;
+    for (int i = 0; i < 255; ++i)
+        emoji += QStringLiteral("\U0001F600");
+    EXPECT_EQ(CheckName(emoji), NameFault::None);
+    EXPECT_EQ(CheckName(emoji + QLatin1Char('x')), NameFault::TooLong);
+    EXPECT_EQ(CheckName(QStringLiteral("Ann\tLee")), NameFault::ControlCharacter);
+    EXPECT_EQ(CheckName(QStringLiteral("Ann\u0085Lee")), NameFault::ControlCharacter);
+    EXPECT_EQ(CheckName(QString()), NameFault::Empty);
+}
+
+TEST_F(UdpThreadTest, NamesOutsideTheCodePageStillLocateJoinAndStart)
+{
+    TUdpThread host(0, 0), seeker(0, 0), player(0, 0);
+    host.SetupHosting(1, QStringLiteral("Łukasz"));
+    std::vector<TGameRow> rows;
+    seeker.OnGameLocated = [&](const TGameRow& row) {
+        if (row.GameId == host.GameId)
+            rows.push_back(row);
+    };
+    seeker.Locate(kLoopback);
+    seeker.SendToPeer(kLoopback, host.DefaultPort(), QString::fromLatin1(datagram::locateRequest()));
+    ASSERT_TRUE(pumpUntil([&] { return rows.size() == 1; }));
+    EXPECT_EQ(rows[0].Host, QStringLiteral("?ukasz"));
+
+    QString joinedName;
+    host.OnPlayerJoined = [&](const QString& name, const QString&, int) { joinedName = name; };
+    join(player, host, QStringLiteral("Dvořák \U0001F600"));
+    EXPECT_EQ(joinedName, QStringLiteral("Dvo?ák ?"));
+
+    TGameStartInfo start;
+    player.OnGameStarted = [&](const TGameStartInfo& s) { start = s; };
+    host.SendGameStart(kPuzzle, kSolution);
+    ASSERT_TRUE(pumpUntil([&] { return !start.Puzzle.isEmpty(); }));
+    ASSERT_EQ(start.Players.size(), 2u);
+    EXPECT_TRUE(start.Players[0].Entry.endsWith(QStringLiteral("=?ukasz")));
+    EXPECT_TRUE(start.Players[1].Entry.endsWith(QStringLiteral("=Dvo?ák ?")));
+}
+
+TEST_F(UdpThreadTest, AFloodIsReadInBatchesWithTheEventLoopRunningBetweenThem)
+{
+    TUdpThread seeker(0, 0);
+    seeker.Locate(kLoopback);
+    sendRaw(QByteArray(), seeker.DefaultPort());  // binds the stranger (an empty datagram, dropped)
+    const QString strangerHex = IntToHex(strangerPort(), 4);
+    int heard = 0;
+    int heardWhenTheLoopRan = -1;
+    seeker.OnGameLocated = [&](const TGameRow& row) {
+        if (row.Port != strangerHex)
+            return;
+        if (heard++ == 0)
+            QTimer::singleShot(0, [&] { heardWhenTheLoopRan = heard; });
+    };
+    for (int id = 0; id < 100; ++id)
+        sendRaw(QByteArray::fromStdString(datagram::frame(strangerPort(), id, datagram::locateReply(1, 1, "Host"))),
+                seeker.DefaultPort());
+    ASSERT_TRUE(pumpUntil([&] { return heard == 100; }));
+    EXPECT_GE(heardWhenTheLoopRan, 1);
+    EXPECT_LE(heardWhenTheLoopRan, 32);
+}
+
+TEST_F(UdpThreadTest, ALocateRequestIsAnsweredOnlyAtThePortThatSentIt)
+{
+    TUdpThread host(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    QUdpSocket asker;
+    ASSERT_TRUE(asker.bind(QHostAddress::LocalHost, 0));
+    // A stranger names the asker's port: no reply may go there. Then the
+    // asker itself asks; replies keep their order on loopback.
+    sendRaw(QByteArray::fromStdString(datagram::frame(asker.localPort(), -1, datagram::locateRequest())),
+            host.DefaultPort());
+    asker.writeDatagram(QByteArray::fromStdString(datagram::frame(asker.localPort(), -1, datagram::locateRequest())),
+                        QHostAddress::LocalHost, host.DefaultPort());
+    ASSERT_TRUE(pumpUntil([&] { return asker.hasPendingDatagrams(); }));
+    int replies = 0;
+    while (asker.hasPendingDatagrams()) {
+        asker.receiveDatagram();
+        ++replies;
+    }
+    EXPECT_EQ(replies, 1);
+}
+
+TEST_F(UdpThreadTest, OnlyRepliesFromALocatedAddressAreTakenAndTheListStopsAtSixtyFour)
+{
+    TUdpThread seeker(0, 0);
+    seeker.SetupHosting(1, QStringLiteral("Seeker"));
+    std::vector<std::int32_t> heard;
+    seeker.OnGameLocated = [&](const TGameRow& row) {
+        if (row.Port == IntToHex(strangerPort(), 4))
+            heard.push_back(row.GameId);
+    };
+    const auto reply = [&](std::int32_t gameId) {
+        sendRaw(QByteArray::fromStdString(datagram::frame(strangerPort(), gameId, datagram::locateReply(1, 1, "Eve"))),
+                seeker.DefaultPort());
+    };
+    // An unsolicited reply, then a locate request whose answer shows that
+    // the reply before it has been read.
+    sendRaw(QByteArray(), seeker.DefaultPort());  // binds the stranger (an empty datagram, dropped)
+    reply(1);
+    sendRaw(QByteArray::fromStdString(datagram::frame(strangerPort(), -1, datagram::locateRequest())),
+            seeker.DefaultPort());
+    ASSERT_TRUE(pumpUntil([&] { return m_stranger->hasPendingDatagrams(); }));
+    seeker.Locate(kLoopback);
+    reply(2);
+    ASSERT_TRUE(pumpUntil([&] { return !heard.empty(); }));
+    EXPECT_EQ(heard, std::vector<std::int32_t>{2});
+
+    TGameList games;
+    TGameRow row;
+    for (int id = 0; id < 70; ++id) {
+        row.GameId = id;
+        games.Update(row);
+    }
+    EXPECT_EQ(games.Rows().size(), 64u);
+    row.GameId = 5;
+    row.Players = 3;
+    EXPECT_EQ(games.Update(row), 5);
+    EXPECT_EQ(games.Rows()[5].Players, 3);
+    row.GameId = 64;
+    EXPECT_EQ(games.Update(row), -1);
+}
+
+TEST_F(UdpThreadTest, AStartIsTakenOnlyWhenItListsThePlayerAtItsOwnPort)
+{
+    TUdpThread player(0, 0);
+    std::vector<TGameStartInfo> starts;
+    player.OnGameStarted = [&](const TGameStartInfo& s) { starts.push_back(s); };
+    // The stranger's socket plays the host that the player joins.
+    sendRaw(QByteArray(), player.DefaultPort());  // binds the stranger (an empty datagram, dropped)
+    player.SendJoinRequest(77, kLoopback, strangerPort(), QStringLiteral("Ann"));
+    const auto startListing = [&](std::uint16_t playerPort) {
+        const std::string roster = datagram::intToHex(strangerPort(), 4) + "127.0.0.1=Host\r\n"
+                                   + datagram::intToHex(playerPort, 4) + "127.0.0.1=Ann\r\n";
+        const std::string message = datagram::gameStart(1, kPuzzle.toStdString(), kSolution.toStdString(), roster);
+        sendRaw(QByteArray::fromStdString(datagram::frame(strangerPort(), 77, message)), player.DefaultPort());
+    };
+    startListing(static_cast<std::uint16_t>(player.DefaultPort() ^ 1));
+    startListing(player.DefaultPort());
+    ASSERT_TRUE(pumpUntil([&] { return !starts.empty(); }));
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].Players[1].Entry, IntToHex(player.DefaultPort(), 4) + QStringLiteral("127.0.0.1=Ann"));
+}
+
+TEST_F(UdpThreadTest, AFailedRecipientEndsAStartOrCancelLoopAndLaterPlayersGetNothing)
+{
+    RecordingUdpThread host;
+    host.SetupHosting(1, QStringLiteral("Host"));
+    host.HostingInfo->Players << QStringLiteral("2EE1127.0.0.1=Ann") << QStringLiteral("2EX2127.0.0.1=Bad")
+                              << QStringLiteral("2EE3127.0.0.1=Cy");
+    EXPECT_THROW(host.SendGameCancelled(), EConvertError);
+    ASSERT_EQ(host.sent.size(), 1u);
+    EXPECT_EQ(host.sent[0].port, 0x2EE1);
+    EXPECT_THROW(host.SendGameStart(kPuzzle, kSolution), EConvertError);
+    EXPECT_TRUE(host.Started);
+    ASSERT_EQ(host.sent.size(), 2u);
+    EXPECT_EQ(host.sent[1].port, 0x2EE1);
+
+    // A send that fails: the port is read, the address is not one.
+    host.HostingInfo->Players[2] = QStringLiteral("2EE2nowhere=Bad");
+    host.sent.clear();
+    EXPECT_THROW(host.SendGameStart(kPuzzle, kSolution), ENetError);
+    ASSERT_EQ(host.sent.size(), 2u);
+    EXPECT_EQ(host.sent[1].host, QStringLiteral("nowhere"));
+    EXPECT_THROW(host.SendGameCancelled(), ENetError);
+    EXPECT_EQ(host.sent.size(), 4u);
 }
