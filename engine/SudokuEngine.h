@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // The value of an empty cell in every grid (and of a cell that is not a given
@@ -100,10 +99,6 @@ public:
     bool GradeAndSolve(std::uint8_t maxLevel, std::uint8_t& level);
 
     // ---- Generator (Generator.cpp) ----
-    // The level whose name equals the difficulty text exactly (a later equal
-    // name wins); 0 when none does.
-    static std::uint8_t LevelFromDifficultyText(std::string_view text,
-                                                const std::array<std::string, 5>& levelNames);
     void GeneratePuzzle(std::uint8_t level);
     PatternList BuildPatternList(std::string& pattern, int band0, int band1, int band2,
                                  int stack0, int stack1, int stack2) const;

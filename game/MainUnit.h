@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -148,13 +149,15 @@ public:
     void FMessage(const QString& text);
     void TimerMessageTimer();
     QListWidget* ListBox1() override { return m_listBox1; }
-    void stopFrameTimer() override;
-    void closeMainWindow() override;
-    void hideOptionsPanel() override;
-    void setGameState(std::uint8_t state) override;
+    // A yes to the message window of that kind: runs its command and sets
+    // the buttons, screens and game state that follow.
+    void afterAnswer(std::uint8_t kind) override;
 
     // ---- MainUnitTheme.cpp ----
     void ChargeGraphismes(const QString& theme);
+    // What the theme decides outside its pictures: the print button and the
+    // options panel's label texts and colour.
+    void applyThemeLabels(const QString& theme);
 
     // ---- MainUnitBoardInput.cpp: mouse on Ecran ----
     void EcranMouseDown(Qt::MouseButton button, int x, int y);
@@ -171,11 +174,11 @@ public:
     // ---- MainUnitGameFlow.cpp: the commands of the drawn buttons ----
     void Nouvelle_PartieClick();
     void mnuGenerateClick();
-    void BtRejoueClick() override;
+    void BtRejoueClick();
     void ConceptionClick();
     void mnuNewClick();
     void tbPlayClick();
-    void valideGrilleClic() override;
+    void valideGrilleClic();
     void PauseGame();
     void ResumeGame();
     void mnuSolveClick();
@@ -216,6 +219,9 @@ public:
     void ImageF1DClick(QObject* sender);
     void ImageF2GClick(QObject* sender);
     void ImageF2DClick(QObject* sender);
+    // The level whose name equals the difficulty row's text exactly (a later
+    // equal name wins); 0 when none does.
+    static std::uint8_t LevelFromDifficultyText(const QString& text, const std::array<QString, 5>& levelNames);
     void ImageF4GClick(QObject* sender);
     void ImageF4DClick(QObject* sender);
     void ComboBox1Change(QObject* sender);
@@ -224,7 +230,7 @@ public:
     // ---- MainUnitSavedGames.cpp: saved games, the list window, printing ----
     void mnuLoadClick();
     void mnuSaveClick();
-    void ChargeJeu() override;
+    void ChargeJeu();
     void ShowLoadedDifficulty(std::uint8_t level);
     void mnuPrintClick();
     // dataRoot/<FText(0)>/Parties, dataRoot being the user's data folder.
@@ -242,7 +248,7 @@ public:
     std::int32_t GridNumber = 0;
 
     // ---- MainUnitScores.cpp: scores, rules and list deletions ----
-    void AjouteScore() override;
+    void AjouteScore();
     void ScoresClick();
     void BtRegleClick();
     // The list's pop-up item: deletes the selected score (window kind 7) or

@@ -21,7 +21,6 @@
 #include <array>
 #include <initializer_list>
 #include <iterator>
-#include <string>
 
 namespace {
 
@@ -106,10 +105,10 @@ void TfrmMain::GeneratePuzzle()
 {
     // Runs on the window's thread: the window waits under the hourglass.
     const WaitCursor hourglass;
-    std::array<std::string, 5> levelNames;
+    std::array<QString, 5> levelNames;
     for (int i = 0; i < 5; ++i)
-        levelNames[i] = FText(23 + i).toStdString();
-    SudokuEngine::GeneratePuzzle(LevelFromDifficultyText(ComboBox2->currentText().toStdString(), levelNames));
+        levelNames[i] = FText(23 + i);
+    SudokuEngine::GeneratePuzzle(LevelFromDifficultyText(ComboBox2->currentText(), levelNames));
 }
 
 void TfrmMain::BtRejoueClick()

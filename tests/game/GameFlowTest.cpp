@@ -176,6 +176,24 @@ TEST_F(GameFlowTest, ReplayAnsweredYesDealsANewGameAfterSolve)
     EXPECT_TRUE(sameGrid(before, w.FCurrent));
 }
 
+TEST_F(GameFlowTest, InGameQuitAnsweredYesLeavesTheDesignBoardForHome)
+{
+    TfrmMain& w = window();
+    w.ConceptionClick();
+    ASSERT_FALSE(Buttons[4].Visible);
+    GameMenu.Visible = true;
+    Buttons[10].Visible = true;
+    w.Panel_Options->show();
+    w.MnuQuitClick();
+    EXPECT_EQ(MessageWindow.Kind, 6);
+    answer(true);
+    EXPECT_EQ(w.GameState, 0);
+    EXPECT_TRUE(HomeScreen.Visible);
+    EXPECT_FALSE(GameMenu.Visible);
+    expectShown({4}, {10}, "home");
+    EXPECT_TRUE(w.Panel_Options->isHidden());
+}
+
 TEST_F(GameFlowTest, DesignModeStartsOnAnEmptyGridWithItsButtons)
 {
     TfrmMain& w = window();
