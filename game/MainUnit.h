@@ -13,7 +13,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class ClickableImage;
 class PanelStatusBar;
@@ -203,8 +202,6 @@ public:
     // A new puzzle at the level named by the difficulty row, under the hourglass.
     using SudokuEngine::GeneratePuzzle;
     void GeneratePuzzle();
-    // Answers the yes/no question of mnuMultiplayerClick; empty: a warning box.
-    std::function<bool(const QString& question)> AskYesNo;
 
     // ---- MainUnitCheckHint.cpp: the helps paid for on the clock ----
     void mnuCheckClick();

@@ -14,7 +14,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -327,15 +326,7 @@ void TfrmMain::mnuMultiplayerClick()
     if (GameState == 2 && FGameType != 0) {
         const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
                                                 "Do you wish to terminate the current game?");
-        bool yes = false;
-        if (AskYesNo) {
-            yes = AskYesNo(question);
-        } else {
-            yes = QMessageBox::warning(this, QCoreApplication::applicationName(), question,
-                                       QMessageBox::Yes | QMessageBox::No)
-                  == QMessageBox::Yes;
-        }
-        if (!yes)
+        if (!AskYesNo(question, this))
             return;
     }
     GameState = 2;

@@ -20,11 +20,6 @@ constexpr int kBoardPictureCount = 27;
 constexpr int kFaceCount = 19;
 constexpr int kHelpFace = 19;
 
-QString missingMessage(const QString& path)
-{
-    return QStringLiteral("Fichier ") + path + QStringLiteral(" absent. Non Chargé..");
-}
-
 QString unreadableMessage(const QString& path)
 {
     return QStringLiteral("Fichier ") + path + QStringLiteral(" illisible. Non Chargé..");
@@ -35,7 +30,7 @@ QString unreadableMessage(const QString& path)
 QImage readPicture(const QString& path, QString* error)
 {
     if (!QFileInfo(path).isFile()) {
-        *error = missingMessage(path);
+        *error = missingFileMessage(path);
         return QImage();
     }
     QImageReader reader(path);

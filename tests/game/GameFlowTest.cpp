@@ -535,24 +535,19 @@ TEST_F(GameFlowTest, ResetPutsTheGivensBackAndRestartsTheClock)
 TEST_F(GameFlowTest, MultiplayerCommandAsksBeforeEndingAMultiplayerGame)
 {
     TfrmMain& w = window();
-    int asked = 0;
-    bool reply = false;
-    w.AskYesNo = [&](const QString& question) {
-        ++asked;
-        EXPECT_TRUE(question.startsWith(QStringLiteral("You are currently in the middle of a multi-player game.")));
-        return reply;
-    };
     w.FGameType = 1;
     w.FGameTime = 50.0;
     w.mnuMultiplayerClick();
-    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(m_messages->questions().size(), 1);
+    EXPECT_TRUE(m_messages->questions().first().startsWith(
+        QStringLiteral("You are currently in the middle of a multi-player game.")));
     EXPECT_EQ(w.FGameTime, 50.0) << "No leaves everything";
     expectEnabled({0, 2, 3, 12}, {}, "not ended");
 
-    reply = true;
+    m_messages->answerQuestions(true);
     w.PanPaused->show();
     w.mnuMultiplayerClick();
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(m_messages->questions().size(), 2);
     EXPECT_EQ(w.GameState, 2);
     EXPECT_EQ(w.FGameTime, 0.0);
     EXPECT_TRUE(w.Timer1->isActive());
@@ -563,7 +558,7 @@ TEST_F(GameFlowTest, MultiplayerCommandAsksBeforeEndingAMultiplayerGame)
     w.FGameType = 0;
     w.GameState = 3;
     w.mnuMultiplayerClick();
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(m_messages->questions().size(), 2);
     EXPECT_EQ(w.GameState, 2);
 }
 

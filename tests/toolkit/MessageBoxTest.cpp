@@ -48,3 +48,30 @@ TEST(MessageBoxHandler, DefaultWithoutApplicationWritesToStderr)
     setMessageBoxHandler(std::move(previous));
     EXPECT_NE(err.find("no window here"), std::string::npos);
 }
+
+TEST(MessageCapture, RecordsQuestionsAndMissingFilesApartFromTheMessages)
+{
+    MessageCapture capture;
+    EXPECT_FALSE(AskYesNo(QStringLiteral("Stop?"))) << "no until told otherwise";
+    capture.answerQuestions(true);
+    EXPECT_TRUE(AskYesNo(QStringLiteral("Really?")));
+    ReportMissingFile(QStringLiteral("/data/graphisme/splash.bmp"));
+    EXPECT_EQ(capture.questions(), QStringList({"Stop?", "Really?"}));
+    EXPECT_EQ(capture.missingFiles(), QStringList{"/data/graphisme/splash.bmp"});
+    EXPECT_EQ(capture.count(), 0);
+}
+
+TEST(MessageBoxHandler, WithoutApplicationMissingFilesAndQuestionsGoToStderr)
+{
+    MissingFileHandler previousMissing = setMissingFileHandler({});
+    YesNoHandler previousYesNo = setYesNoHandler({});
+    testing::internal::CaptureStderr();
+    ReportMissingFile(QStringLiteral("/x/accueil.bmp"));
+    const bool yes = AskYesNo(QStringLiteral("Go on?"));
+    const std::string err = testing::internal::GetCapturedStderr();
+    setYesNoHandler(std::move(previousYesNo));
+    setMissingFileHandler(std::move(previousMissing));
+    EXPECT_FALSE(yes);
+    EXPECT_NE(err.find("Fichier /x/accueil.bmp absent. Non Chargé..\n"), std::string::npos);
+    EXPECT_NE(err.find("Go on?"), std::string::npos);
+}
