@@ -13,7 +13,8 @@
 // in the givens grid). Digits are stored 0 to 8 and shown as 1 to 9.
 inline constexpr std::uint8_t kEmptyCell = 255;
 
-// Removals tried by the generator at each level.
+// Most empty cells at each level: the generator tries this many removals,
+// and the graded solver passes over a level whose count the grid exceeds.
 inline constexpr std::array<int, 5> kRemovalsPerLevel = {35, 45, 50, 60, 81};
 
 // The line the generator reports when no further cell could be removed.
