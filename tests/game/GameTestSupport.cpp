@@ -119,6 +119,8 @@ QString storedSetting(const QString& key)
 
 void GameWindowTest::SetUp()
 {
+    // A window closed by an earlier test wrote its settings back.
+    clearSettings();
     m_messages = std::make_unique<MessageCapture>();
     resetScreenGlobals();
     m_display = std::make_shared<FakeDisplayBackend>(DisplayModeInfo{1280, 1024, 24, 60});

@@ -1,6 +1,8 @@
 #include "MessageBox.h"
 #include "MessageCapture.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 TEST(MessageCapture, RecordsMessagesInOrderWhileAlive)
@@ -41,6 +43,8 @@ TEST(MessageBoxHandler, HandlerMayReplaceItselfWhileRunning)
 
 TEST(MessageBoxHandler, DefaultWithoutApplicationWritesToStderr)
 {
+    if (QCoreApplication::instance())
+        GTEST_SKIP() << "an earlier test of this process created the application";
     MessageBoxHandler previous = setMessageBoxHandler({});
     testing::internal::CaptureStderr();
     ShowMessage(QStringLiteral("no window here"));
@@ -63,6 +67,8 @@ TEST(MessageCapture, RecordsQuestionsAndMissingFilesApartFromTheMessages)
 
 TEST(MessageBoxHandler, WithoutApplicationMissingFilesAndQuestionsGoToStderr)
 {
+    if (QCoreApplication::instance())
+        GTEST_SKIP() << "an earlier test of this process created the application";
     MissingFileHandler previousMissing = setMissingFileHandler({});
     YesNoHandler previousYesNo = setYesNoHandler({});
     testing::internal::CaptureStderr();
