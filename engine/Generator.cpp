@@ -20,16 +20,6 @@ PatternId pickPatternId(PatternList& list)
 
 } // namespace
 
-std::uint8_t SudokuEngine::LevelFromDifficultyText(std::string_view text,
-                                                   const std::array<std::string, 5>& levelNames)
-{
-    std::uint8_t level = 0;
-    for (std::uint8_t i = 0; i < 5; ++i)
-        if (text == levelNames[i])
-            level = i;
-    return level;
-}
-
 bool SudokuEngine::PatternsCollide(const std::string& p, const std::string& q)
 {
     for (std::size_t b = 0; b < 9; ++b)

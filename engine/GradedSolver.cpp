@@ -2,13 +2,6 @@
 
 #include <cstring>
 
-namespace {
-
-// Most empty cells a level is attempted with.
-constexpr int kMostEmptyCells[5] = {35, 45, 50, 60, 81};
-
-} // namespace
-
 // One level's solving cycles on the work grid FSolution and its candidates.
 // With `resumed`, the state is where the previous level stopped: its naked
 // singles and its own techniques are known to make no progress there, so the
@@ -58,7 +51,7 @@ bool SudokuEngine::GradeAndSolve(std::uint8_t maxLevel, std::uint8_t& level)
     // for step and then stand where it stopped: it goes on from there instead.
     bool attempted = false;
     for (;;) {
-        const bool passedOver = empty > kMostEmptyCells[level] || (level <= 2 && sparseBox);
+        const bool passedOver = empty > kRemovalsPerLevel[level] || (level <= 2 && sparseBox);
         if (passedOver) {
             std::memcpy(FSolution, FCurrent, sizeof FSolution);
         } else if (!attempted) {

@@ -7,14 +7,14 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // The value of an empty cell in every grid (and of a cell that is not a given
 // in the givens grid). Digits are stored 0 to 8 and shown as 1 to 9.
 inline constexpr std::uint8_t kEmptyCell = 255;
 
-// Removals tried by the generator at each level.
+// Most empty cells at each level: the generator tries this many removals,
+// and the graded solver passes over a level whose count the grid exceeds.
 inline constexpr std::array<int, 5> kRemovalsPerLevel = {35, 45, 50, 60, 81};
 
 // The line the generator reports when no further cell could be removed.
@@ -100,10 +100,6 @@ public:
     bool GradeAndSolve(std::uint8_t maxLevel, std::uint8_t& level);
 
     // ---- Generator (Generator.cpp) ----
-    // The level whose name equals the difficulty text exactly (a later equal
-    // name wins); 0 when none does.
-    static std::uint8_t LevelFromDifficultyText(std::string_view text,
-                                                const std::array<std::string, 5>& levelNames);
     void GeneratePuzzle(std::uint8_t level);
     PatternList BuildPatternList(std::string& pattern, int band0, int band1, int band2,
                                  int stack0, int stack1, int stack2) const;

@@ -1,11 +1,11 @@
 #include "AboutUnit.h"
 
+#include "MessageBox.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
-
-#include <cstdio>
 
 TfrmAbout* frmAbout = nullptr;
 
@@ -44,7 +44,7 @@ void TfrmAbout::FormCreate()
     if (picture.isNull()) {
         // The splash is decoration: without its picture the window stays a
         // plain black rectangle, and the theme loader reports the data folder.
-        std::fprintf(stderr, "Fichier %s absent. Non Chargé..\n", qPrintable(path));
+        ReportMissingFile(path);
     } else {
         Image1->setPixmap(picture);
         Image1->resize(picture.size());

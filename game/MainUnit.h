@@ -153,14 +153,16 @@ public:
     void FMessage(const QString& text);
     void TimerMessageTimer();
     QListWidget* ListBox1() override { return m_listBox1; }
-    void stopFrameTimer() override;
-    void closeMainWindow() override;
-    void hideOptionsPanel() override;
-    void setGameState(std::uint8_t state) override;
+    // A yes to the message window of that kind: runs its command and sets
+    // the buttons, screens and game state that follow.
+    void afterAnswer(std::uint8_t kind) override;
     TMouseState* buttonMouse() override { return &FMouse; }
 
     // ---- MainUnitTheme.cpp ----
     void ChargeGraphismes(const QString& theme);
+    // What the theme decides outside its pictures: the print button and the
+    // options panel's label texts and colour.
+    void applyThemeLabels(const QString& theme);
 
     // ---- MainUnitBoardInput.cpp: mouse on Ecran ----
     void EcranMouseDown(Qt::MouseButton button, int x, int y);
@@ -174,11 +176,11 @@ public:
     // ---- MainUnitGameFlow.cpp: the commands of the drawn buttons ----
     void Nouvelle_PartieClick();
     void mnuGenerateClick();
-    void BtRejoueClick() override;
+    void BtRejoueClick();
     void ConceptionClick();
     void mnuNewClick();
     void tbPlayClick();
-    void valideGrilleClic() override;
+    void valideGrilleClic();
     void PauseGame();
     void ResumeGame();
     void mnuSolveClick();
@@ -203,8 +205,6 @@ public:
     // A new puzzle at the level named by the difficulty row, under the hourglass.
     using SudokuEngine::GeneratePuzzle;
     void GeneratePuzzle();
-    // Answers the yes/no question of mnuMultiplayerClick; empty: a warning box.
-    std::function<bool(const QString& question)> AskYesNo;
 
     // ---- MainUnitCheckHint.cpp: the helps paid for on the clock ----
     void mnuCheckClick();
@@ -219,6 +219,9 @@ public:
     void ImageF1DClick(QObject* sender);
     void ImageF2GClick(QObject* sender);
     void ImageF2DClick(QObject* sender);
+    // The level whose name equals the difficulty row's text exactly (a later
+    // equal name wins); 0 when none does.
+    static std::uint8_t LevelFromDifficultyText(const QString& text, const std::array<QString, 5>& levelNames);
     void ImageF4GClick(QObject* sender);
     void ImageF4DClick(QObject* sender);
     void ComboBox1Change(QObject* sender);
@@ -251,7 +254,7 @@ public:
     // ---- MainUnitSavedGames.cpp: saved games and the list window ----
     void mnuLoadClick();
     void mnuSaveClick();
-    void ChargeJeu() override;
+    void ChargeJeu();
     void ShowLoadedDifficulty(std::uint8_t level);
     // dataRoot/<FText(0)>/Parties, dataRoot being the user's data folder.
     QString gamesFolder() const;
@@ -282,7 +285,7 @@ public:
     std::function<bool(QPrinter& printer)> RunPrintDialog;
 
     // ---- MainUnitScores.cpp: scores, rules and list deletions ----
-    void AjouteScore() override;
+    void AjouteScore();
     void ScoresClick();
     void BtRegleClick();
     // The list's pop-up item: deletes the selected score (window kind 7) or

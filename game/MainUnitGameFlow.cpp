@@ -14,14 +14,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <iterator>
-#include <string>
 
 namespace {
 
@@ -106,10 +104,10 @@ void TfrmMain::GeneratePuzzle()
 {
     // Runs on the window's thread: the window waits under the hourglass.
     const WaitCursor hourglass;
-    std::array<std::string, 5> levelNames;
+    std::array<QString, 5> levelNames;
     for (int i = 0; i < 5; ++i)
-        levelNames[i] = FText(23 + i).toStdString();
-    SudokuEngine::GeneratePuzzle(LevelFromDifficultyText(ComboBox2->currentText().toStdString(), levelNames));
+        levelNames[i] = FText(23 + i);
+    SudokuEngine::GeneratePuzzle(LevelFromDifficultyText(ComboBox2->currentText(), levelNames));
 }
 
 void TfrmMain::BtRejoueClick()
@@ -328,15 +326,7 @@ void TfrmMain::mnuMultiplayerClick()
     if (GameState == 2 && FGameType != 0) {
         const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
                                                 "Do you wish to terminate the current game?");
-        bool yes = false;
-        if (AskYesNo) {
-            yes = AskYesNo(question);
-        } else {
-            yes = QMessageBox::warning(this, QCoreApplication::applicationName(), question,
-                                       QMessageBox::Yes | QMessageBox::No)
-                  == QMessageBox::Yes;
-        }
-        if (!yes)
+        if (!AskYesNo(question, this))
             return;
     }
     GameState = 2;

@@ -1,16 +1,33 @@
-// Language lines, sounds and the status-bar message, and what the message
-// windows ask of the main window when they are answered.
+// Language lines, sounds and the status-bar message, and what a yes to each
+// message window does to the game.
 #include "MainUnit.h"
 
+#include "Fenetres.h"
+#include "MessageBox.h"
 #include "PanelStatusBar.h"
+#include "UnitePerso.h"
 
 #include <QFrame>
 #include <QTimer>
+
+#include <exception>
 
 namespace {
 
 // The status bar's last panel holds the messages.
 constexpr int kMessagePanel = 4;
+
+// Runs the command of an answer. A command that fails is reported here, so
+// the button flags that follow it are still set.
+template <typename Command>
+void runAnswerCommand(Command command)
+{
+    try {
+        command();
+    } catch (const std::exception& e) {
+        ShowMessage(QString::fromLocal8Bit(e.what()));
+    }
+}
 
 } // namespace
 
@@ -36,22 +53,39 @@ void TfrmMain::TimerMessageTimer()
     StatusBar1->setPanelText(kMessagePanel, QString());
 }
 
-void TfrmMain::stopFrameTimer()
+void TfrmMain::afterAnswer(std::uint8_t kind)
 {
-    DXTimer->stop();
-}
-
-void TfrmMain::closeMainWindow()
-{
-    close();
-}
-
-void TfrmMain::hideOptionsPanel()
-{
-    Panel_Options->hide();
-}
-
-void TfrmMain::setGameState(std::uint8_t state)
-{
-    GameState = state;
+    switch (kind) {
+    case 0: // the win: the time joins the scores
+        runAnswerCommand([this] { AjouteScore(); });
+        for (int i : {1, 9, 4, 5})
+            Buttons[i].Enabled = true;
+        break;
+    case 1: // the load chooser
+        runAnswerCommand([this] { ChargeJeu(); });
+        break;
+    case 3: // play again
+        runAnswerCommand([this] { BtRejoueClick(); });
+        break;
+    case 4: // quit the program: no frame may run while the window closes
+        runAnswerCommand([this] {
+            DXTimer->stop();
+            close();
+        });
+        break;
+    case 5: // the designed grid becomes the puzzle
+        runAnswerCommand([this] { valideGrilleClic(); });
+        Buttons[4].Visible = false;
+        break;
+    case 6: // leave the game for the home screen
+        Panel_Options->hide();
+        GameMenu.Visible = false;
+        Buttons[10].Visible = false;
+        HomeScreen.Visible = true;
+        GameState = 0;
+        Buttons[4].Visible = true;
+        break;
+    default:
+        break;
+    }
 }

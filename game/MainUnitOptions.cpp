@@ -123,6 +123,15 @@ void TfrmMain::ImageF2DClick(QObject* sender)
     ChangeCombocontent(ComboBox2, 1);
 }
 
+std::uint8_t TfrmMain::LevelFromDifficultyText(const QString& text, const std::array<QString, 5>& levelNames)
+{
+    std::uint8_t level = 0;
+    for (std::uint8_t i = 0; i < levelNames.size(); ++i)
+        if (text == levelNames[i])
+            level = i;
+    return level;
+}
+
 void TfrmMain::ImageF4GClick(QObject* sender)
 {
     ChangeCombocontent(ComboBox4, 0);

@@ -11,6 +11,7 @@
 #include "FontInstaller.h"
 #include "GameSettings.h"
 #include "LecteurMP3Unit.h"
+#include "MessageBox.h"
 #include "ScreenView.h"
 #include "ShellFolders.h"
 #include "UnitePerso.h"
@@ -23,8 +24,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace {
 
@@ -39,7 +38,7 @@ void loadArrow(QLabel* image, const QString& path)
 {
     QPixmap picture(path);
     if (picture.isNull()) {
-        std::fprintf(stderr, "Fichier %s absent. Non Chargé..\n", qPrintable(path));
+        ReportMissingFile(path);
         return;
     }
     image->setPixmap(picture);
@@ -56,7 +55,7 @@ void TfrmMain::FormCreate()
     const QString home = FAppFolder + QStringLiteral("graphisme/accueil.bmp");
     const QImage picture(home);
     if (picture.isNull()) {
-        std::fprintf(stderr, "Fichier %s absent. Non Chargé..\n", qPrintable(home));
+        ReportMissingFile(home);
     } else {
         QPainter painter(&Ecran->Bitmap());
         painter.setCompositionMode(QPainter::CompositionMode_Source);

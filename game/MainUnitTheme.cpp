@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <optional>
+
 void TfrmMain::ChargeGraphismes(const QString& theme)
 {
     // The window's size limit caps the height at 768.
@@ -26,20 +28,7 @@ void TfrmMain::ChargeGraphismes(const QString& theme)
 
     const ThemeLoadResult loaded =
         loadThemeGraphics(FAppFolder, theme, [this](int n) { return FText(n); });
-    Buttons[3].Visible = loaded.printButtonVisible;
-
-    Label6->setText(loaded.label6);
-    Label2->setText(loaded.label2);
-    Label3->setText(loaded.label3);
-    Label1->setText(loaded.label1);
-    Label4->setText(loaded.label4);
-    if (loaded.labelColor) {
-        for (QLabel* label : {Label6, Label2, Label3, Label1, Label4, LabelDefilement}) {
-            QPalette pal = label->palette();
-            pal.setColor(QPalette::WindowText, *loaded.labelColor);
-            label->setPalette(pal);
-        }
-    }
+    applyThemeLabels(loaded.theme);
     if (!loaded.panelBackground.isNull())
         ImageFonddePanel->setPixmap(QPixmap::fromImage(loaded.panelBackground));
     ImageFonddePanel->update();
@@ -67,4 +56,30 @@ void TfrmMain::ChargeGraphismes(const QString& theme)
     FGraphicsLoaded = true;
     DXTimer->start();
     StatusBar1->show();
+}
+
+void TfrmMain::applyThemeLabels(const QString& theme)
+{
+    // The print button is offered with the default theme only (exact name).
+    Buttons[3].Visible = theme == FText(38);
+
+    Label6->setText(FText(66));
+    Label2->setText(FText(67));
+    Label3->setText(FText(68));
+    Label1->setText(FText(69));
+    Label4->setText(FText(70));
+    // Light text on the dark theme, dark text on the others; a theme the
+    // language file does not name keeps the current colour.
+    std::optional<QColor> colour;
+    if (theme == FText(39))
+        colour = QColor(Qt::white);
+    else if (theme == FText(38) || theme == FText(40))
+        colour = QColor(Qt::black);
+    if (colour) {
+        for (QLabel* label : {Label6, Label2, Label3, Label1, Label4, LabelDefilement}) {
+            QPalette pal = label->palette();
+            pal.setColor(QPalette::WindowText, *colour);
+            label->setPalette(pal);
+        }
+    }
 }

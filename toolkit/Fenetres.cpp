@@ -25,8 +25,8 @@ QListWidget* listBox()
 }
 
 // Runs one of the main window's commands. A command that fails reports its
-// error here, so the window's own steps after it (button flags, emptying the
-// list) still happen and nothing escapes into the frame timer.
+// error here, so the window's own steps after it (emptying the list) still
+// happen and nothing escapes into the frame timer.
 template <typename Command>
 void runHostCommand(Command command)
 {
@@ -63,43 +63,6 @@ void setUpListWindow(std::uint8_t kind)
     case 8:
         list->setContextMenuPolicy(Qt::NoContextMenu);
         list->setToolTip(QString());
-        break;
-    default:
-        break;
-    }
-}
-
-void runYesAction(std::uint8_t kind)
-{
-    switch (kind) {
-    case 0:
-        runHostCommand([](MessageWindowHost& h) { h.AjouteScore(); });
-        for (int i : {1, 9, 4, 5})
-            Buttons[i].Enabled = true;
-        break;
-    case 1:
-        runHostCommand([](MessageWindowHost& h) { h.ChargeJeu(); });
-        break;
-    case 3:
-        runHostCommand([](MessageWindowHost& h) { h.BtRejoueClick(); });
-        break;
-    case 4:
-        runHostCommand([](MessageWindowHost& h) {
-            h.stopFrameTimer();
-            h.closeMainWindow();
-        });
-        break;
-    case 5:
-        runHostCommand([](MessageWindowHost& h) { h.valideGrilleClic(); });
-        Buttons[4].Visible = false;
-        break;
-    case 6:
-        runHostCommand([](MessageWindowHost& h) { h.hideOptionsPanel(); });
-        GameMenu.Visible = false;
-        Buttons[10].Visible = false;
-        HomeScreen.Visible = true;
-        runHostCommand([](MessageWindowHost& h) { h.setGameState(0); });
-        Buttons[4].Visible = true;
         break;
     default:
         break;
@@ -149,7 +112,7 @@ void CloseMessageWindow(std::uint8_t kind)
         ClearMessageList();
         return;
     }
-    runYesAction(kind);
+    runHostCommand([kind](MessageWindowHost& h) { h.afterAnswer(kind); });
     // An action that opened a new window has filled the list for it.
     if (kind != 7 && kind != 8 && !MessageWindow.Visible)
         ClearMessageList();

@@ -48,9 +48,9 @@ MessageWindowHost* messageWindowHost();
 void OpenMessageWindow(std::uint8_t kind, const QString& text, const QString& firstCaption,
                        const QString& secondCaption);
 
-// Closes the window, frees the board and carries out MessageWindow.Answer for
-// that kind; the list is emptied afterwards except after a yes to kinds 7
-// and 8.
+// Closes the window and frees the board; a yes (MessageWindow.Answer) is
+// handed to the host's afterAnswer(kind). The list is emptied afterwards
+// except after a yes to kinds 7 and 8.
 void CloseMessageWindow(std::uint8_t kind);
 
 // Removes every line of ListBox1.

@@ -1,11 +1,11 @@
 #include "LanguageTexts.h"
 
+#include "LineFile.h"
 #include "MessageBox.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace {
 
@@ -21,29 +21,6 @@ void reportUnreadable(const QFile& file)
 }
 
 } // namespace
-
-QStringList LanguageTexts::splitLines(const QByteArray& bytes)
-{
-    QStringDecoder decoder("windows-1252");
-    const QString text = decoder.decode(bytes);
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n') {
-            ++i;
-            continue;
-        }
-        lines.append(text.mid(start, i - start));
-        i += (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n') ? 2 : 1;
-        start = i;
-    }
-    if (start < size)
-        lines.append(text.mid(start));
-    return lines;
-}
 
 QString LanguageTexts::languageFilePath(const QString& appFolder, const QString& language)
 {
@@ -62,7 +39,7 @@ bool LanguageTexts::loadFile(const QString& path)
         reportUnreadable(file);
         return false;
     }
-    m_lines = splitLines(bytes);
+    m_lines = splitTextLines(bytes);
     m_reportedLines.clear();
     return true;
 }

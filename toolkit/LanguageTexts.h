@@ -24,10 +24,6 @@ public:
 
     const QStringList& FLangLines() const;
 
-    // Splits 8-bit text into lines ended by CR LF, a lone CR or a lone LF;
-    // a terminator at the very end opens no further line.
-    static QStringList splitLines(const QByteArray& bytes);
-
     static QString languageFilePath(const QString& appFolder, const QString& language);
 
 private:

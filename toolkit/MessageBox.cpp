@@ -7,21 +7,72 @@
 
 namespace {
 
-void defaultHandler(const QString& text)
+bool haveWidgets()
 {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+void writeToStderr(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+void defaultMessage(const QString& text)
+{
+    if (haveWidgets()) {
         QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
                         QMessageBox::Ok);
         box.exec();
         return;
     }
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    writeToStderr(text);
 }
 
-MessageBoxHandler& currentHandler()
+bool defaultYesNo(const QString& question, QWidget* parent)
 {
-    static MessageBoxHandler handler = defaultHandler;
-    return handler;
+    if (haveWidgets())
+        return QMessageBox::warning(parent, QCoreApplication::applicationName(), question,
+                                    QMessageBox::Yes | QMessageBox::No)
+               == QMessageBox::Yes;
+    writeToStderr(question);
+    return false;
+}
+
+void defaultMissingFile(const QString& path)
+{
+    writeToStderr(missingFileMessage(path));
+}
+
+// One handler slot with its default.
+template <typename Handler>
+struct Slot {
+    Handler fallback;
+    Handler current = fallback;
+
+    Handler replace(Handler handler)
+    {
+        Handler previous = std::move(current);
+        current = handler ? std::move(handler) : fallback;
+        return previous;
+    }
+};
+
+Slot<MessageBoxHandler>& messageSlot()
+{
+    static Slot<MessageBoxHandler> slot{defaultMessage};
+    return slot;
+}
+
+Slot<YesNoHandler>& yesNoSlot()
+{
+    static Slot<YesNoHandler> slot{defaultYesNo};
+    return slot;
+}
+
+Slot<MissingFileHandler>& missingFileSlot()
+{
+    static Slot<MissingFileHandler> slot{defaultMissingFile};
+    return slot;
 }
 
 } // namespace
@@ -29,13 +80,38 @@ MessageBoxHandler& currentHandler()
 void ShowMessage(const QString& text)
 {
     // A copy, so that a handler may replace itself while it runs.
-    const MessageBoxHandler handler = currentHandler();
+    const MessageBoxHandler handler = messageSlot().current;
     handler(text);
+}
+
+bool AskYesNo(const QString& question, QWidget* parent)
+{
+    const YesNoHandler handler = yesNoSlot().current;
+    return handler(question, parent);
+}
+
+void ReportMissingFile(const QString& path)
+{
+    const MissingFileHandler handler = missingFileSlot().current;
+    handler(path);
+}
+
+QString missingFileMessage(const QString& path)
+{
+    return QStringLiteral("Fichier ") + path + QStringLiteral(" absent. Non Chargé..");
 }
 
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler)
 {
-    MessageBoxHandler previous = std::move(currentHandler());
-    currentHandler() = handler ? std::move(handler) : MessageBoxHandler(defaultHandler);
-    return previous;
+    return messageSlot().replace(std::move(handler));
+}
+
+YesNoHandler setYesNoHandler(YesNoHandler handler)
+{
+    return yesNoSlot().replace(std::move(handler));
+}
+
+MissingFileHandler setMissingFileHandler(MissingFileHandler handler)
+{
+    return missingFileSlot().replace(std::move(handler));
 }

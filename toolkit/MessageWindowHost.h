@@ -7,10 +7,11 @@
 class QListWidget;
 struct TMouseState;
 
-// What the message windows need from the main window: its list window and
-// the commands that a yes answer runs. The main window implements this and
-// registers itself with setMessageWindowHost (Fenetres.h). Commands of
-// features not built yet may stay empty.
+// What the message windows need from the main window: its list window, its
+// language lines, and what a yes answer means. The main window implements
+// this and registers itself with setMessageWindowHost (Fenetres.h). The
+// windows only show, close and lay out the list; what an answer does to the
+// game is the main window's to decide.
 //
 // Pop-up of the list window: the main window adds its "Effacer" action to
 // ListBox1 (QWidget::addAction); OpenMessageWindow switches the pop-up on
@@ -25,19 +26,10 @@ public:
     // A language line (the main window's FText).
     virtual QString FText(int n) const = 0;
 
-    virtual void AjouteScore() = 0;        // kind 0: the won game's time joins the scores
-    virtual void ChargeJeu() = 0;          // kind 1: loads the game selected in ListBox1
-    virtual void BtRejoueClick() = 0;      // kind 3: a new game
-    virtual void valideGrilleClic() = 0;   // kind 5: the designed grid becomes the puzzle
-
-    // Kind 4 (quit the program): stop the frame timer DXTimer, then close
-    // the main window. Called in that order.
-    virtual void stopFrameTimer() = 0;
-    virtual void closeMainWindow() = 0;
-
-    // Kind 6 (back to the home screen): hide Panel_Options; set GameState.
-    virtual void hideOptionsPanel() = 0;
-    virtual void setGameState(std::uint8_t state) = 0;
+    // The window of that kind was answered yes. Called once the window is
+    // closed and the board freed, while ListBox1 still holds the lines it
+    // listed; kinds without a meaning are ignored.
+    virtual void afterAnswer(std::uint8_t kind) = 0;
 
     // The mouse the answer buttons read (the main window's FMouse); opening a
     // window drops the press it holds, so a press made before the window

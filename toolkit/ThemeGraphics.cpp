@@ -20,11 +20,6 @@ constexpr int kBoardPictureCount = 27;
 constexpr int kFaceCount = 19;
 constexpr int kHelpFace = 19;
 
-QString missingMessage(const QString& path)
-{
-    return QStringLiteral("Fichier ") + path + QStringLiteral(" absent. Non Chargé..");
-}
-
 QString unreadableMessage(const QString& path)
 {
     return QStringLiteral("Fichier ") + path + QStringLiteral(" illisible. Non Chargé..");
@@ -35,7 +30,7 @@ QString unreadableMessage(const QString& path)
 QImage readPicture(const QString& path, QString* error)
 {
     if (!QFileInfo(path).isFile()) {
-        *error = missingMessage(path);
+        *error = missingFileMessage(path);
         return QImage();
     }
     QImageReader reader(path);
@@ -202,17 +197,6 @@ ThemeLoadResult loadThemeGraphics(const QString& appFolder, const QString& theme
     ThemeLoadResult result;
     result.theme = theme.isEmpty() ? FText(38) : theme;
 
-    result.printButtonVisible = result.theme == FText(38);
-
-    result.label6 = FText(66);
-    result.label2 = FText(67);
-    result.label3 = FText(68);
-    result.label1 = FText(69);
-    result.label4 = FText(70);
-    if (result.theme == FText(39))
-        result.labelColor = QColor(Qt::white);
-    else if (result.theme == FText(38) || result.theme == FText(40))
-        result.labelColor = QColor(Qt::black);
 
     ThemeReader reader(appFolder);
     ImageList board = loadBoard(reader, result.theme);

@@ -5,8 +5,8 @@
 // How the main window uses it: its ChargeGraphismes(theme) places the window
 // and the board origin, calls
 //     ThemeLoadResult r = loadThemeGraphics(FAppFolder, theme, [this](int n) { return FText(n); });
-// applies r to the print button (Buttons[3].Visible) and the options panel
-// (label texts and colours, ImageFonddePanel), writes FText(61) on
+// sets the print button and the options panel's labels for r.theme, puts
+// r.panelBackground in ImageFonddePanel, writes FText(61) on
 // ImageBtImportMP3, then sets FGraphicsLoaded, enables DXTimer and shows
 // StatusBar1.
 

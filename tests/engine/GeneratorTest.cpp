@@ -107,19 +107,6 @@ TEST(PickPattern, DrawRemovesThePatternAndEverythingCollidingWithIt)
     EXPECT_TRUE(std::is_sorted(list.begin(), list.end()));
 }
 
-TEST(LevelFromDifficultyText, MatchesTheLevelNamesExactly)
-{
-    const std::array<std::string, 5> names = {"Very easy", "Easy", "Medium", "Hard", "Very hard"};
-    EXPECT_EQ(SudokuEngine::LevelFromDifficultyText("Very easy", names), 0);
-    EXPECT_EQ(SudokuEngine::LevelFromDifficultyText("Medium", names), 2);
-    EXPECT_EQ(SudokuEngine::LevelFromDifficultyText("Very hard", names), 4);
-    EXPECT_EQ(SudokuEngine::LevelFromDifficultyText("medium", names), 0) << "case-sensitive";
-    EXPECT_EQ(SudokuEngine::LevelFromDifficultyText("Medium ", names), 0);
-    EXPECT_EQ(SudokuEngine::LevelFromDifficultyText("", names), 0);
-    const std::array<std::string, 5> twice = {"A", "B", "B", "C", "D"};
-    EXPECT_EQ(SudokuEngine::LevelFromDifficultyText("B", twice), 2) << "a later equal name wins";
-}
-
 // Checks every property a generated game must have.
 void ExpectWellFormedGame(const SudokuEngine& e, int level)
 {

@@ -176,6 +176,24 @@ TEST_F(GameFlowTest, ReplayAnsweredYesDealsANewGameAfterSolve)
     EXPECT_TRUE(sameGrid(before, w.FCurrent));
 }
 
+TEST_F(GameFlowTest, InGameQuitAnsweredYesLeavesTheDesignBoardForHome)
+{
+    TfrmMain& w = window();
+    w.ConceptionClick();
+    ASSERT_FALSE(Buttons[4].Visible);
+    GameMenu.Visible = true;
+    Buttons[10].Visible = true;
+    w.Panel_Options->show();
+    w.MnuQuitClick();
+    EXPECT_EQ(MessageWindow.Kind, 6);
+    answer(true);
+    EXPECT_EQ(w.GameState, 0);
+    EXPECT_TRUE(HomeScreen.Visible);
+    EXPECT_FALSE(GameMenu.Visible);
+    expectShown({4}, {10}, "home");
+    EXPECT_TRUE(w.Panel_Options->isHidden());
+}
+
 TEST_F(GameFlowTest, DesignModeStartsOnAnEmptyGridWithItsButtons)
 {
     TfrmMain& w = window();
@@ -547,24 +565,19 @@ TEST_F(GameFlowTest, ResetPutsTheGivensBackAndRestartsTheClock)
 TEST_F(GameFlowTest, MultiplayerCommandAsksBeforeEndingAMultiplayerGame)
 {
     TfrmMain& w = window();
-    int asked = 0;
-    bool reply = false;
-    w.AskYesNo = [&](const QString& question) {
-        ++asked;
-        EXPECT_TRUE(question.startsWith(QStringLiteral("You are currently in the middle of a multi-player game.")));
-        return reply;
-    };
     w.FGameType = 1;
     w.FGameTime = 50.0;
     w.mnuMultiplayerClick();
-    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(m_messages->questions().size(), 1);
+    EXPECT_TRUE(m_messages->questions().first().startsWith(
+        QStringLiteral("You are currently in the middle of a multi-player game.")));
     EXPECT_EQ(w.FGameTime, 50.0) << "No leaves everything";
     expectEnabled({0, 2, 3, 12}, {}, "not ended");
 
-    reply = true;
+    m_messages->answerQuestions(true);
     w.PanPaused->show();
     w.mnuMultiplayerClick();
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(m_messages->questions().size(), 2);
     EXPECT_EQ(w.GameState, 2);
     EXPECT_EQ(w.FGameTime, 0.0);
     EXPECT_TRUE(w.Timer1->isActive());
@@ -575,7 +588,7 @@ TEST_F(GameFlowTest, MultiplayerCommandAsksBeforeEndingAMultiplayerGame)
     w.FGameType = 0;
     w.GameState = 3;
     w.mnuMultiplayerClick();
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(m_messages->questions().size(), 2);
     EXPECT_EQ(w.GameState, 2);
 }
 

@@ -119,6 +119,8 @@ QString storedSetting(const QString& key)
 
 void GameWindowTest::SetUp()
 {
+    // A window closed by an earlier test wrote its settings back.
+    clearSettings();
     m_messages = std::make_unique<MessageCapture>();
     resetScreenGlobals();
     // Every test starts from the first start's settings, whatever an earlier

@@ -105,6 +105,19 @@ TEST_F(OptionsPanelTest, DifficultyChangeWaitsForTheNextNewGame)
     EXPECT_FALSE(Buttons[10].Visible) << "hints only at the first level";
 }
 
+TEST(LevelFromDifficultyText, MatchesTheLevelNamesExactly)
+{
+    const std::array<QString, 5> names = {"Very easy", "Easy", "Medium", "Hard", "Very hard"};
+    EXPECT_EQ(TfrmMain::LevelFromDifficultyText("Very easy", names), 0);
+    EXPECT_EQ(TfrmMain::LevelFromDifficultyText("Medium", names), 2);
+    EXPECT_EQ(TfrmMain::LevelFromDifficultyText("Very hard", names), 4);
+    EXPECT_EQ(TfrmMain::LevelFromDifficultyText("medium", names), 0) << "case-sensitive";
+    EXPECT_EQ(TfrmMain::LevelFromDifficultyText("Medium ", names), 0);
+    EXPECT_EQ(TfrmMain::LevelFromDifficultyText("", names), 0);
+    const std::array<QString, 5> twice = {"A", "B", "B", "C", "D"};
+    EXPECT_EQ(TfrmMain::LevelFromDifficultyText("B", twice), 2) << "a later equal name wins";
+}
+
 TEST_F(OptionsPanelTest, ThemeChangeLoadsTheNewPicturesAndKeepsTheGame)
 {
     TfrmMain& w = window();
@@ -127,6 +140,34 @@ TEST_F(OptionsPanelTest, ThemeChangeLoadsTheNewPicturesAndKeepsTheGame)
     clickImage(w.ImageF1G);
     frame();
     EXPECT_EQ(screen(), lastTheme) << "back to the same pictures";
+}
+
+TEST_F(OptionsPanelTest, ThemeSetsThePrintButtonAndTheOptionLabels)
+{
+    TfrmMain& w = window();
+    const auto expectLabels = [&w](const QColor& colour, const char* where) {
+        for (QLabel* label : {w.Label6, w.Label2, w.Label3, w.Label1, w.Label4, w.LabelDefilement})
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), colour) << where;
+    };
+    w.applyThemeLabels(w.FText(39));
+    EXPECT_FALSE(Buttons[3].Visible);
+    expectLabels(Qt::white, "second theme");
+    EXPECT_EQ(w.Label6->text(), w.FText(66));
+    EXPECT_EQ(w.Label2->text(), w.FText(67));
+    EXPECT_EQ(w.Label3->text(), w.FText(68));
+    EXPECT_EQ(w.Label1->text(), w.FText(69));
+    EXPECT_EQ(w.Label4->text(), w.FText(70));
+
+    w.applyThemeLabels(QStringLiteral("Autre"));
+    expectLabels(Qt::white, "an unnamed theme keeps the colour");
+    w.applyThemeLabels(w.FText(40));
+    expectLabels(Qt::black, "third theme");
+    EXPECT_FALSE(Buttons[3].Visible);
+    w.applyThemeLabels(w.FText(38).toLower());
+    EXPECT_FALSE(Buttons[3].Visible) << "the name is compared exactly";
+    w.applyThemeLabels(w.FText(38));
+    EXPECT_TRUE(Buttons[3].Visible);
+    expectLabels(Qt::black, "first theme");
 }
 
 TEST_F(OptionsPanelTest, DisplayRowIsHiddenButSwitchesTheModeWhenStepped)

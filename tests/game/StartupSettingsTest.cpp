@@ -227,6 +227,8 @@ TEST_F(GameWindowTest, MissingDataFolderIsReportedAndTheWindowStillRuns)
     ASSERT_GE(m_messages->count(), 1);
     EXPECT_TRUE(m_messages->messages().first().startsWith(QStringLiteral("Impossible de chager le fichier langue")));
     EXPECT_EQ(w.FText(23), QStringLiteral("erreur"));
+    // The home picture and the arrows are only reported, without a box.
+    EXPECT_TRUE(m_messages->missingFiles().contains(w.FAppFolder + QStringLiteral("graphisme/accueil.bmp")));
     frame();
     frame();
     closeWindow();

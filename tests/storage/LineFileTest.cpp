@@ -22,6 +22,14 @@ TEST(TextLines, SplitOnEveryLineEndJoinWithCrLf)
     EXPECT_EQ(joinTextLines({QString::fromUtf8("é€"), "", "b "}), QByteArray("\xe9\x80\r\n\r\nb \r\n"));
 }
 
+TEST(TextLines, BlankLinesCountAndAFinalEndOpensNoLine)
+{
+    EXPECT_EQ(splitTextLines("a\r\n\r\nb\n"), QStringList({"a", "", "b"}));
+    EXPECT_EQ(splitTextLines("a\n\r"), QStringList({"a", ""}));
+    EXPECT_EQ(splitTextLines("\r\n"), QStringList({""}));
+    EXPECT_TRUE(splitTextLines("").isEmpty());
+}
+
 TEST_F(LineFileTest, AppendCreatesFoldersAndKeepsEarlierLines)
 {
     const QString file = path("a/b/Scores.frd");

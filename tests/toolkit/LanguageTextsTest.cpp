@@ -65,14 +65,6 @@ TEST(LanguageTexts, EveryKindOfLineEndEndsALine)
     EXPECT_EQ(texts.FLangLines(), QStringList({"000 crlf", "001 lf", "002 cr", "003 last"}));
 }
 
-TEST(LanguageTexts, BlankLinesCountAndAFinalEndOpensNoLine)
-{
-    EXPECT_EQ(LanguageTexts::splitLines("a\r\n\r\nb\n"), QStringList({"a", "", "b"}));
-    EXPECT_EQ(LanguageTexts::splitLines("a\n\r"), QStringList({"a", ""}));
-    EXPECT_EQ(LanguageTexts::splitLines("\r\n"), QStringList({""}));
-    EXPECT_TRUE(LanguageTexts::splitLines("").isEmpty());
-}
-
 TEST(LanguageTexts, DecodesWindows1252)
 {
     const LanguageTexts texts = textsFrom("000 caf\xE9 \x80 \x9C\r\n001 \xC0 bient\xF4t");

@@ -62,3 +62,32 @@ TEST(MessageBoxHandler, DefaultWithoutApplicationWritesToStderr)
         },
         testing::ExitedWithCode(0), "no window here");
 }
+
+TEST(MessageCapture, RecordsQuestionsAndMissingFilesApartFromTheMessages)
+{
+    MessageCapture capture;
+    EXPECT_FALSE(AskYesNo(QStringLiteral("Stop?"))) << "no until told otherwise";
+    capture.answerQuestions(true);
+    EXPECT_TRUE(AskYesNo(QStringLiteral("Really?")));
+    ReportMissingFile(QStringLiteral("/data/graphisme/splash.bmp"));
+    EXPECT_EQ(capture.questions(), QStringList({"Stop?", "Really?"}));
+    EXPECT_EQ(capture.missingFiles(), QStringList{"/data/graphisme/splash.bmp"});
+    EXPECT_EQ(capture.count(), 0);
+}
+
+TEST(MessageBoxHandler, WithoutApplicationMissingFilesAndQuestionsGoToStderr)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setMissingFileHandler({});
+            setYesNoHandler({});
+            if (QCoreApplication::instance())
+                std::_Exit(2);
+            ReportMissingFile(QStringLiteral("/x/accueil.bmp"));
+            const bool yes = AskYesNo(QStringLiteral("Go on?"));
+            std::fflush(stderr);
+            std::_Exit(yes ? 3 : 0);
+        },
+        testing::ExitedWithCode(0), "Fichier /x/accueil.bmp absent. Non Charg.*Go on\\?");
+}

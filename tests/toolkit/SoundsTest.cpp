@@ -1,6 +1,7 @@
 #include "AudioDevice.h"
 #include "DefaultBeep.h"
 #include "Sounds.h"
+#include "WaveFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <csignal>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -20,24 +22,10 @@ namespace {
 QByteArray waveOf(int milliseconds)
 {
     const int rate = 22050;
-    const quint32 dataBytes = quint32(rate * milliseconds / 1000 * 2);
-    QByteArray wave("RIFF");
-    auto le32 = [&](quint32 v) { char b[4]; qToLittleEndian(v, b); wave.append(b, 4); };
-    auto le16 = [&](quint16 v) { char b[2]; qToLittleEndian(v, b); wave.append(b, 2); };
-    le32(36 + dataBytes);
-    wave.append("WAVEfmt ");
-    le32(16);
-    le16(1);
-    le16(1);
-    le32(rate);
-    le32(rate * 2);
-    le16(2);
-    le16(16);
-    wave.append("data");
-    le32(dataBytes);
-    for (quint32 i = 0; i < dataBytes / 2; ++i)
-        le16(quint16((i * 37) % 2000));
-    return wave;
+    std::vector<std::int16_t> samples(rate * milliseconds / 1000);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>((i * 37) % 2000);
+    return monoWaveFile(samples, rate);
 }
 
 bool playingWithin(const Sounds& sounds, std::chrono::milliseconds limit, bool wanted)

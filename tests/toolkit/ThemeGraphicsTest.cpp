@@ -221,31 +221,11 @@ TEST_F(ThemeLoadingTest, CaptionIsCentredByFourPixelsPerCharacter)
     EXPECT_LE(box.top(), 24);
 }
 
-TEST_F(ThemeLoadingTest, EmptyNameLoadsTheDefaultThemeWithThePrintButton)
+TEST_F(ThemeLoadingTest, EmptyNameLoadsTheDefaultTheme)
 {
     const ThemeLoadResult result = load(QString());
     EXPECT_EQ(result.theme, QStringLiteral("Bois"));
-    EXPECT_TRUE(result.printButtonVisible);
     EXPECT_EQ(pixelColor(BoardImages.item(5)->image(), 30, 30), boardColour("Bois", 5));
-
-    const ThemeLoadResult night = load(QStringLiteral("Nuit"));
-    EXPECT_FALSE(night.printButtonVisible);
-    // The name is compared exactly.
-    EXPECT_FALSE(load(QStringLiteral("bois")).printButtonVisible);
-}
-
-TEST_F(ThemeLoadingTest, OptionLabelsFollowTheTheme)
-{
-    const ThemeLoadResult night = load(QStringLiteral("Nuit"));
-    EXPECT_EQ(night.labelColor, QColor(Qt::white));
-    EXPECT_EQ(night.label6, QStringLiteral("Bouton 066"));
-    EXPECT_EQ(night.label2, QStringLiteral("Bouton 067"));
-    EXPECT_EQ(night.label3, QStringLiteral("Bouton 068"));
-    EXPECT_EQ(night.label1, QStringLiteral("Bouton 069"));
-    EXPECT_EQ(night.label4, QStringLiteral("Bouton 070"));
-    EXPECT_EQ(load(QStringLiteral("Bois")).labelColor, QColor(Qt::black));
-    EXPECT_EQ(load(QStringLiteral("Papier")).labelColor, QColor(Qt::black));
-    EXPECT_FALSE(load(QStringLiteral("Autre")).labelColor.has_value());
 }
 
 TEST_F(ThemeLoadingTest, MissingBoardPictureIsReportedAndTheRestLoads)

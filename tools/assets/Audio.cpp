@@ -1,5 +1,7 @@
 #include "Audio.h"
 
+#include "WaveFile.h"
+
 #include <QFile>
 
 #include <lame/lame.h>
@@ -42,16 +44,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-void put16(QByteArray& b, uint16_t v)
-{
-    b.append(char(v & 0xFF));
-    b.append(char(v >> 8));
-}
-void put32(QByteArray& b, uint32_t v)
-{
-    put16(b, uint16_t(v & 0xFFFF));
-    put16(b, uint16_t(v >> 16));
-}
 int16_t toPcm(float v) { return int16_t(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f)); }
 }  // namespace
 
@@ -93,24 +85,11 @@ void lowPass(Mono& s, double cutoffHz)
 
 void writeWav(const QString& path, const Mono& samples)
 {
-    const uint32_t dataBytes = uint32_t(samples.size() * 2);
-    QByteArray b;
-    b.reserve(int(44 + dataBytes));
-    b.append("RIFF");
-    put32(b, 36 + dataBytes);
-    b.append("WAVEfmt ");
-    put32(b, 16);
-    put16(b, 1);  // PCM
-    put16(b, 1);  // mono
-    put32(b, kRate);
-    put32(b, kRate * 2);
-    put16(b, 2);
-    put16(b, 16);
-    b.append("data");
-    put32(b, dataBytes);
+    std::vector<int16_t> pcm;
+    pcm.reserve(samples.size());
     for (float v : samples)
-        put16(b, uint16_t(toPcm(v)));
-    writeFile(path, b);
+        pcm.push_back(toPcm(v));
+    writeFile(path, monoWaveFile(pcm, kRate));
 }
 
 void writeMp3(const QString& path, const Stereo& track, const QString& title)
