@@ -24,12 +24,12 @@ wait_home_screen 100
 [ "$(pixel "$work/current.png" $((wx + 512)) $((wy + 100)))" != "0,0,0" ] || fail "the screen is black"
 step "home screen"
 
-# ---- quit: the home column's sixth button, then the yes answer ----
+# ---- quit: the home column's seventh button, then the yes answer ----
 # The message window covers the home picture around its middle.
 question_shown() {
   ! shows_home_pixel "$1" 512 350
 }
-home_button 6
+home_button 7
 wait_for 50 "the quit question did not appear" question_shown
 answer_yes
 wait_program_end "the program did not end after the yes answer"

@@ -6,6 +6,7 @@
 #include "Fenetres.h"
 #include "MultiPlayerSetupUnit.h"
 #include "PanelStatusBar.h"
+#include "PlayerScoresUnit.h"
 #include "UnitePerso.h"
 
 #include <QApplication>
@@ -384,6 +385,8 @@ TEST_F(GameFlowTest, BattleWinIsToldInAMessageBoxWithoutApplause)
     TfrmMain& w = window();
     TfrmMultiplayerSetup setup;
     frmMultiplayerSetup = &setup;
+    TfrmPlayerScores scores;
+    frmPlayerScores = &scores;
     setup.FPlayers = {{QStringLiteral("0001a=Ann"), 3}, {QStringLiteral("0002b=Bob"), 7}};
     setup.FMyIndex = 0;
     w.FGameType = 1;
@@ -398,6 +401,7 @@ TEST_F(GameFlowTest, BattleWinIsToldInAMessageBoxWithoutApplause)
         pick(4, 3, knownSolution()[4 * 9 + 3] + 2);
     }
     frmMultiplayerSetup = nullptr;
+    frmPlayerScores = nullptr;
     EXPECT_EQ(w.GameState, 4);
     EXPECT_FALSE(MessageWindow.Visible);
     ASSERT_EQ(m_messages->count(), 1);
@@ -543,41 +547,6 @@ TEST_F(GameFlowTest, ResetPutsTheGivensBackAndRestartsTheClock)
     EXPECT_EQ(w.FGameTime, before);
 }
 
-
-TEST_F(GameFlowTest, MultiplayerCommandAsksBeforeEndingAMultiplayerGame)
-{
-    TfrmMain& w = window();
-    int asked = 0;
-    bool reply = false;
-    w.AskYesNo = [&](const QString& question) {
-        ++asked;
-        EXPECT_TRUE(question.startsWith(QStringLiteral("You are currently in the middle of a multi-player game.")));
-        return reply;
-    };
-    w.FGameType = 1;
-    w.FGameTime = 50.0;
-    w.mnuMultiplayerClick();
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(w.FGameTime, 50.0) << "No leaves everything";
-    expectEnabled({0, 2, 3, 12}, {}, "not ended");
-
-    reply = true;
-    w.PanPaused->show();
-    w.mnuMultiplayerClick();
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(w.GameState, 2);
-    EXPECT_EQ(w.FGameTime, 0.0);
-    EXPECT_TRUE(w.Timer1->isActive());
-    expectEnabled({}, {0, 2, 3, 12}, "multiplayer command");
-    EXPECT_FALSE(pausedShown());
-
-    // Without a multiplayer game nothing is asked.
-    w.FGameType = 0;
-    w.GameState = 3;
-    w.mnuMultiplayerClick();
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(w.GameState, 2);
-}
 
 TEST_F(GameFlowTest, OptionsButtonTogglesThePanelAndClosesThePicker)
 {

@@ -79,8 +79,8 @@ protected:
 
 TEST_F(MenusTest, HomeColumnButtonsRunTheirCommands)
 {
-    // Quit (6th) asks whether to leave the program.
-    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    // Quit (7th) asks whether to leave the program.
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 7 * kButtonStep));
     EXPECT_TRUE(MessageWindow.Visible);
     EXPECT_EQ(MessageWindow.Kind, 4);
     EXPECT_EQ(MessageWindow.Text, window().FText(34));
@@ -135,7 +135,7 @@ TEST_F(MenusTest, DisabledButtonPassesThePressToALaterButton)
     // The no button of an open message window overlaps the home screen's
     // quit button; the home column is drawn first and wins the press.
     OpenMessageWindow(3, QStringLiteral("Question"), QStringLiteral("Yes"), QStringLiteral("No"));
-    const QPoint overlap(580, 510);
+    const QPoint overlap(580, 530);
     clickAt(overlap);
     EXPECT_TRUE(MessageWindow.Visible);
     EXPECT_EQ(MessageWindow.Kind, 4);  // the quit question replaced the first one
@@ -149,7 +149,7 @@ TEST_F(MenusTest, DisabledButtonPassesThePressToALaterButton)
 
 TEST_F(MenusTest, RightClickOnAButtonIsConsumedAndDoesNothing)
 {
-    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep), Qt::RightButton);
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 7 * kButtonStep), Qt::RightButton);
     EXPECT_FALSE(MessageWindow.Visible);
     EXPECT_FALSE(window().FMouse.RightDown);
 }
@@ -159,8 +159,8 @@ TEST_F(MenusTest, PressOverNoButtonStaysPendingUntilReleased)
     pressAt(20, 20);
     frame();
     EXPECT_TRUE(window().FMouse.LeftDown);
-    window().EcranMouseMove(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep).x(),
-                            middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep).y());
+    window().EcranMouseMove(middleOf(kHomeColumnX, kHomeColumnY + 7 * kButtonStep).x(),
+                            middleOf(kHomeColumnX, kHomeColumnY + 7 * kButtonStep).y());
     frame();
     EXPECT_EQ(MessageWindow.Kind, 4);
     EXPECT_TRUE(MessageWindow.Visible);
@@ -168,7 +168,7 @@ TEST_F(MenusTest, PressOverNoButtonStaysPendingUntilReleased)
 
 TEST_F(MenusTest, QuitAnsweredYesStopsTheFramesClosesTheWindowAndSavesTheSettings)
 {
-    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 7 * kButtonStep));
     ASSERT_EQ(MessageWindow.Kind, 4);
     bool closed = false;
     QObject::connect(&window(), &TfrmMain::closed, [&closed] { closed = true; });
@@ -286,7 +286,7 @@ TEST_F(MenusTest, HelpButtonStandsInTheTopRightWhileTheGameColumnShows)
 
 TEST_F(MenusTest, QuickClickReleasedBeforeTheNextFrameStillReachesItsButton)
 {
-    const QPoint quit = middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep);
+    const QPoint quit = middleOf(kHomeColumnX, kHomeColumnY + 7 * kButtonStep);
     pressAt(quit.x(), quit.y());
     window().EcranMouseUp(Qt::LeftButton, quit.x(), quit.y());
     frame();
@@ -302,7 +302,7 @@ TEST_F(MenusTest, QuickClickOverNothingIsGivenUpAfterOneFrame)
     frame();
     EXPECT_FALSE(window().FMouse.LeftDown);
     // Moving onto a button afterwards does not revive it.
-    const QPoint quit = middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep);
+    const QPoint quit = middleOf(kHomeColumnX, kHomeColumnY + 7 * kButtonStep);
     window().EcranMouseMove(quit.x(), quit.y());
     frame();
     EXPECT_FALSE(MessageWindow.Visible);
@@ -397,7 +397,7 @@ TEST_F(MenusTest, CommandThatThrowsIsReportedAndTheFramesGoOn)
 
     // The next frames draw and run commands as before: the quit button.
     window().EcranMouseUp(Qt::LeftButton, rules.x(), rules.y());
-    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 7 * kButtonStep));
     EXPECT_TRUE(MessageWindow.Visible);
     EXPECT_EQ(MessageWindow.Kind, 4);
 }
