@@ -6,6 +6,8 @@
 #include "ButtonColumn.h"
 #include "Fenetres.h"
 #include "MessageBox.h"
+#include "MultiPlayerSetupUnit.h"
+#include "UdpThreadUnit.h"
 #include "UnitePerso.h"
 
 #include <QFrame>
@@ -86,6 +88,25 @@ TEST_F(MenusTest, HomeColumnButtonsRunTheirCommands)
     EXPECT_EQ(MessageWindow.Text, window().FText(34));
     EXPECT_TRUE(BoardInputBlocked);
     EXPECT_FALSE(window().FMouse.LeftDown);
+}
+
+TEST_F(MenusTest, MultiplayerButtonStandsBetweenRulesAndQuitAndOpensTheSetupWindow)
+{
+    TfrmMultiplayerSetup setup;
+    frmMultiplayerSetup = &setup;
+    int runs = 0;
+    window().CreateUdpThread = [] { return new TUdpThread(0, 0); };
+    window().RunMultiplayerSetup = [&](TfrmMultiplayerSetup& s) {
+        ++runs;
+        EXPECT_NE(s.FThread, nullptr);
+        return false;
+    };
+    clickAt(middleOf(kHomeColumnX, kHomeColumnY + 6 * kButtonStep));
+    frmMultiplayerSetup = nullptr;
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(MessageWindow.Visible);
+    EXPECT_TRUE(HomeScreen.Visible) << "a cancelled setup leaves the home screen";
+    EXPECT_EQ(setup.FThread, nullptr);
 }
 
 TEST_F(MenusTest, NewGameButtonStartsAGeneratedGameWithTheInGameColumn)
