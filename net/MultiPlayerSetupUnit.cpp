@@ -158,14 +158,31 @@ TfrmMultiplayerSetup::TfrmMultiplayerSetup(QWidget* parent)
     panWaitingGameStart->hide();
 
     setFixedSize(473, 296);
+    FormCreate();
 }
 
 TfrmMultiplayerSetup::~TfrmMultiplayerSetup()
 {
+    FormDestroy();
+}
+
+void TfrmMultiplayerSetup::FormCreate()
+{
+    FThread = nullptr;
+    FPlayers.clear();
+    FOpponentWindows.clear();
+    FMyIndex = 0;
+}
+
+void TfrmMultiplayerSetup::FormDestroy()
+{
     CloseOtherPlayerWindows();
+    FPlayers.clear();
+    // A game still running when the program ends: its socket goes with it.
     if (FThread) {
         FThread->Terminate();
         delete FThread;
+        FThread = nullptr;
     }
 }
 
@@ -412,8 +429,15 @@ void TfrmMultiplayerSetup::BtnHostClick()
     if (!namePrompt().Execute(FPlayerName))
         return;
     std::uint8_t type = 0;
-    if (!FThread || !hostingDialog().Execute(FThread, type, FPlayerName))
+    try {
+        if (!FThread || !hostingDialog().Execute(FThread, type, FPlayerName))
+            return;
+    } catch (const std::exception& e) {
+        // A start or cancel that could not be sent: the window stays for
+        // another try.
+        ShowMessage(QString::fromLocal8Bit(e.what()));
         return;
+    }
     FGameType = type;
     FPlayers.clear();
     if (FThread->HostingInfo) {

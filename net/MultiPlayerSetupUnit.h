@@ -52,6 +52,8 @@ public:
     void ShowGameWindows(const QRect& mainFrame);
 
     // ---- Handlers ----
+    void FormCreate();
+    void FormDestroy();
     void txtIpAddrChange();
     void btnAddClick();
     void btnDelClick();

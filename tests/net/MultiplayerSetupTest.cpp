@@ -140,6 +140,8 @@ TEST_F(MultiplayerSetupTest, LocateTickAsksEveryListedAddressAndDropsGamesSilent
 {
     RecordingUdpThread& thread = giveThread();
     // The edit's default text is never located: only added addresses are.
+    m_setup.Timer1Timer();
+    EXPECT_TRUE(thread.sent.empty());
     m_setup.txtIpAddr->setText(kLoopback);
     m_setup.btnAdd->click();
     m_setup.GameLocated(row(QStringLiteral("Old"), 2, 1, 6, 1));
