@@ -10,7 +10,7 @@
 struct ColumnEntry
 {
     int button;          // index in Buttons
-    std::uint8_t face;   // button face 1..19
+    std::uint8_t face;   // button face 1..20
 };
 
 inline constexpr int kButtonStep = 40;
@@ -22,8 +22,8 @@ inline constexpr std::array<ColumnEntry, 9> kGameColumn{{
 
 inline constexpr int kHomeColumnX = 450;
 inline constexpr int kHomeColumnY = 240;
-inline constexpr std::array<ColumnEntry, 6> kHomeColumn{{
-    {12, 4}, {13, 16}, {4, 10}, {15, 12}, {14, 14}, {9, 13}}};
+inline constexpr std::array<ColumnEntry, 7> kHomeColumn{{
+    {12, 4}, {13, 16}, {4, 10}, {15, 12}, {14, 14}, {16, 20}, {9, 13}}};
 
 // The help button stands alone in the top-right corner.
 inline constexpr int kHelpButton = 10;
@@ -32,7 +32,7 @@ inline constexpr int kHelpX = 940;
 inline constexpr int kHelpY = 1;
 
 // Entries that belong to a drawn button (the others are never read).
-inline constexpr std::array<int, 14> kDrawnButtons{0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 13, 14, 15};
+inline constexpr std::array<int, 15> kDrawnButtons{0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 13, 14, 15, 16};
 
 // The message window: centred on x 512 at y 200, answer buttons with their
 // frames at (+50, +300) and (+300, +300), text lines from (+20) 18 pixels

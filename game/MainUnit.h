@@ -3,6 +3,7 @@
 #include "LanguageTexts.h"
 #include "MessageWindowHost.h"
 #include "MusicHost.h"
+#include "NetHost.h"
 #include "Sounds.h"
 #include "SudokuEngine.h"
 #include "TMouseState.h"
@@ -33,6 +34,8 @@ class QPrinter;
 class QPushButton;
 class QSlider;
 class QTimer;
+class TfrmMultiplayerSetup;
+class TUdpThread;
 
 // The main window: the drawn game screen Ecran with the status bar, the
 // options panel and the list window around it. It holds the whole game
@@ -41,7 +44,7 @@ class QTimer;
 // and the language lines. Its components keep the names the rest of the game
 // uses. The methods are implemented by concern in MainUnit*.cpp, grouped
 // below by file.
-class TfrmMain : public QWidget, public SudokuEngine, public MessageWindowHost, public MusicHost
+class TfrmMain : public QWidget, public SudokuEngine, public MessageWindowHost, public MusicHost, public NetHost
 {
     Q_OBJECT
 
@@ -201,10 +204,27 @@ public:
     // Commands that no control runs.
     void mnuResetClick();
     void mnutestClick();
-    void mnuMultiplayerClick();
     // A new puzzle at the level named by the difficulty row, under the hourglass.
     using SudokuEngine::GeneratePuzzle;
-    void GeneratePuzzle();
+    void GeneratePuzzle() override;
+
+    // ---- MainUnitMultiplayer.cpp: the way into a network game ----
+    // The home screen's Multiplayer button: after the question when a
+    // network game runs, the setup window with a new network thread; on OK
+    // the network game it set up is played here.
+    void mnuMultiplayerClick();
+    // The network game that frmMultiplayerSetup set up becomes the game in
+    // play: its type, a joiner's grids, the view of a new game, the clock.
+    void TakeOverNetworkGame();
+    // The network thread for the setup window; empty: one bound to the first
+    // free game port. Raises ENetError when none can be bound.
+    std::function<TUdpThread*()> CreateUdpThread;
+    // Runs the setup window; empty: its Execute(). True on OK.
+    std::function<bool(TfrmMultiplayerSetup& setup)> RunMultiplayerSetup;
+    // NetHost: the grids as grid text and the window's frame.
+    QString GridToText() const override;
+    QString SolutionToText() const override;
+    QRect MainWindowGeometry() const override;
 
     // ---- MainUnitCheckHint.cpp: the helps paid for on the clock ----
     void mnuCheckClick();

@@ -6,6 +6,7 @@
 #include "Fenetres.h"
 #include "MessageBox.h"
 #include "MultiPlayerSetupUnit.h"
+#include "PlayerScoresUnit.h"
 #include "PanelStatusBar.h"
 #include "UnitePerso.h"
 
@@ -14,6 +15,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
@@ -67,6 +69,21 @@ void stopMultiplayer()
 bool othersCompleted()
 {
     return frmMultiplayerSetup && frmMultiplayerSetup->CheckOthersCompleted();
+}
+
+// The rows of the scores window, top to bottom: name and score.
+QList<QPair<QString, int>> scoresWindowRows()
+{
+    QList<QPair<QString, int>> rows;
+    if (!frmPlayerScores)
+        return rows;
+    const QTableWidget* list = frmPlayerScores->lvScores;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        const QTableWidgetItem* name = list->item(row, 0);
+        const QTableWidgetItem* score = list->item(row, 1);
+        rows.append({name ? name->text() : QString(), score ? score->text().toInt() : 0});
+    }
+    return rows;
 }
 
 // The developer's name that arms the shortcut of FormKeyUp.
@@ -222,9 +239,7 @@ void TfrmMain::CheckCompletion()
                                  + QLatin1Char(' '),
                           FText(1), QString());
     } else if (solved && FGameType == 1) {
-        const QList<QPair<QString, int>> rows =
-            frmMultiplayerSetup ? frmMultiplayerSetup->scoreRows() : QList<QPair<QString, int>>();
-        ShowMessage(BattleResultText(rows, FGameTime));
+        ShowMessage(BattleResultText(scoresWindowRows(), FGameTime));
     }
     UpdateStatusBar();
 }
@@ -319,19 +334,4 @@ void TfrmMain::mnutestClick()
     ClearGrid();
     for (const auto& d : kTestDigits)
         FCurrent[d[0] * 9 + d[1]] = static_cast<std::uint8_t>(d[2] - 1);
-}
-
-void TfrmMain::mnuMultiplayerClick()
-{
-    if (GameState == 2 && FGameType != 0) {
-        const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
-                                                "Do you wish to terminate the current game?");
-        if (!AskYesNo(question, this))
-            return;
-    }
-    GameState = 2;
-    FGameTime = 0.0;
-    Timer1->start();
-    enableButtons({0, 2, 3, 12}, false);
-    PanPaused->hide();
 }

@@ -146,6 +146,9 @@ void TfrmMain::runButtonCommand(int button, bool homeColumn)
     case 15:
         ScoresClick();
         break;
+    case 16:
+        mnuMultiplayerClick();
+        break;
     default:
         break;
     }

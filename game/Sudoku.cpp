@@ -42,6 +42,10 @@ int main(int argc, char* argv[])
     frmPlayerScores = scores.get();
     const auto name = std::make_unique<TfrmEnterName>();
     frmEnterName = name.get();
+    // The network windows reach the main window only through its NetHost side.
+    frmMultiplayerSetup->setHost(frmMain);
+    frmSetupHosting->setHost(frmMain);
+    frmEnterName->setHost(frmMain);
 
     QObject::connect(frmMain, &TfrmMain::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // kill, Ctrl+C and the end of the session close the game as the player would.

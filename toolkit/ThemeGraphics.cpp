@@ -17,8 +17,12 @@
 namespace {
 
 constexpr int kBoardPictureCount = 27;
-constexpr int kFaceCount = 19;
+constexpr int kFaceCount = 20;
 constexpr int kHelpFace = 19;
+// Faces 1..18 take their captions from language lines 2..19; the
+// Multiplayer face, added later, from line 75.
+constexpr int kMultiplayerFace = 20;
+constexpr int kMultiplayerCaptionLine = 75;
 
 QString unreadableMessage(const QString& path)
 {
@@ -119,7 +123,8 @@ ImageList loadFaces(ThemeReader& reader, const FaceSet& set, const TextLookup& F
     for (int face = 1; face <= kFaceCount; ++face) {
         QImage picture = reader.picture(face == kHelpFace ? set.helpFile : QStringLiteral("1.bmp"));
         if (face != kHelpFace && face != set.uncaptionedFace && !picture.isNull())
-            DrawCaptionOnBitmap32(picture, FText(face + 1), set.captionColor);
+            DrawCaptionOnBitmap32(picture, FText(face == kMultiplayerFace ? kMultiplayerCaptionLine : face + 1),
+                                  set.captionColor);
         makeKeyedBlend(list.add(picture), 255, true);
     }
     return list;

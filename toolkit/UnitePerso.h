@@ -26,7 +26,7 @@
 #include <array>
 #include <cstdint>
 
-// Button faces 1 to 19 (item 0 an empty placeholder): normal, under the
+// Button faces 1 to 20 (item 0 an empty placeholder): normal, under the
 // mouse, disabled. The normal faces are colour-keyed: their surround has
 // alpha 0 and is not part of the button.
 extern ImageList ButtonImages;

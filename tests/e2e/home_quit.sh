@@ -26,12 +26,12 @@ geometry=$(xdotool getdisplaygeometry)
 [ "$geometry" = "1024 768" ] || fail "the display was not switched to the game's mode: $geometry"
 step "home screen"
 
-# ---- quit: the home column's sixth button, then the yes answer ----
+# ---- quit: the home column's seventh button, then the yes answer ----
 # The message window covers the home picture around its middle.
 question_shown() {
   ! shows_home_pixel "$1" 512 350
 }
-home_button 6
+home_button 7
 wait_for 50 "the quit question did not appear" question_shown
 answer_yes
 wait_program_end "the program did not end after the yes answer"

@@ -132,7 +132,7 @@ game_button 8
 sleep 0.3
 answer_yes
 wait_home_screen 20 "the quit answer did not bring the home screen back"
-home_button 6
+home_button 7
 sleep 0.3
 answer_yes
 wait_program_end "the program did not end after the quit answer with music playing"

@@ -179,7 +179,7 @@ game_button 6
 sleep 0.3
 answer_yes
 wait_home_screen 20 "no home screen after quitting the game"
-home_button 6
+home_button 7
 sleep 0.3
 answer_yes
 wait_program_end "the program did not end after the quit answer"

@@ -62,13 +62,13 @@ click_and_wait_change() {
 }
 
 # Quits: the in-game column's quit button (8th: play/pause is hidden), yes,
-# then the home column's quit button (6th), yes.
+# then the home column's quit button (7th), yes.
 quit_game() {
   click_and_wait_change 512 350 "the quit-game question did not appear" game_button 8
   answer_yes
   park_mouse
   wait_home_screen 75 "the home screen did not come back"
-  click_and_wait_change 512 350 "the quit-program question did not appear" home_button 6
+  click_and_wait_change 512 350 "the quit-program question did not appear" home_button 7
   answer_yes
   wait_program_end "the program did not end after the yes answer"
 }

@@ -334,11 +334,11 @@ TEST_F(BattleTest, SettledCellIsRefusedAndEachPlacementIsScored)
 
     pick(4, 3, digitItem(wrong));
     EXPECT_EQ(current(4, 3), wrong - 1);
-    EXPECT_EQ(m_setup.FPlayers[0].score, 4) << "a wrong digit costs a point";
+    EXPECT_EQ(m_setup.FPlayers[0].Score, 4) << "a wrong digit costs a point";
     pick(4, 3, kEraser);
-    EXPECT_EQ(m_setup.FPlayers[0].score, 4) << "an erasure costs nothing";
+    EXPECT_EQ(m_setup.FPlayers[0].Score, 4) << "an erasure costs nothing";
     pick(4, 3, digitItem(right));
-    EXPECT_EQ(m_setup.FPlayers[0].score, 5);
+    EXPECT_EQ(m_setup.FPlayers[0].Score, 5);
 
     if (soundsAvailable()) {
         openPicker(4, 3);
@@ -349,7 +349,7 @@ TEST_F(BattleTest, SettledCellIsRefusedAndEachPlacementIsScored)
         pick(4, 3, kEraser);
     }
     EXPECT_EQ(current(4, 3), right - 1) << "a right digit stays in a battle";
-    EXPECT_EQ(m_setup.FPlayers[0].score, 5);
+    EXPECT_EQ(m_setup.FPlayers[0].Score, 5);
 }
 
 TEST_F(BattleTest, ScoreNeverDropsBelowZeroAndABadIndexIsReported)
@@ -357,9 +357,9 @@ TEST_F(BattleTest, ScoreNeverDropsBelowZeroAndABadIndexIsReported)
     m_setup.FPlayers = {{QStringLiteral("2EE0host=Ann"), 0}, {QStringLiteral("2EE1other=Bob"), 2}};
     m_setup.FMyIndex = 0;
     m_setup.DecMyScore();
-    EXPECT_EQ(m_setup.FPlayers[0].score, 0);
+    EXPECT_EQ(m_setup.FPlayers[0].Score, 0);
     EXPECT_THROW(m_setup.IncScore(2), std::out_of_range);
-    EXPECT_EQ(m_setup.FPlayers[1].score, 2);
+    EXPECT_EQ(m_setup.FPlayers[1].Score, 2);
 
     // A placement whose score hook fails keeps the digit and says why.
     m_setup.FMyIndex = 5;
@@ -367,20 +367,4 @@ TEST_F(BattleTest, ScoreNeverDropsBelowZeroAndABadIndexIsReported)
     EXPECT_EQ(current(4, 3), knownSolution()[4 * 9 + 3]);
     ASSERT_EQ(m_messages->count(), 1);
     EXPECT_TRUE(m_messages->messages().first().contains(QStringLiteral("5")));
-}
-
-
-TEST(MultiplayerScores, RowsAreNamesByScoreHighestFirstTiesInRosterOrder)
-{
-    TfrmMultiplayerSetup setup;
-    setup.FPlayers = {{QStringLiteral("0001a=Ann"), 1},
-                      {QStringLiteral("0002b=Bob"), 3},
-                      {QStringLiteral("0003c=Cy"), 1},
-                      {QStringLiteral("0004d=Dee"), 3}};
-    const auto rows = setup.scoreRows();
-    ASSERT_EQ(rows.size(), 4);
-    EXPECT_EQ(rows[0], qMakePair(QStringLiteral("Bob"), 3));
-    EXPECT_EQ(rows[1], qMakePair(QStringLiteral("Dee"), 3));
-    EXPECT_EQ(rows[2], qMakePair(QStringLiteral("Ann"), 1));
-    EXPECT_EQ(rows[3], qMakePair(QStringLiteral("Cy"), 1));
 }

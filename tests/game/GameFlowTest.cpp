@@ -6,6 +6,7 @@
 #include "Fenetres.h"
 #include "MultiPlayerSetupUnit.h"
 #include "PanelStatusBar.h"
+#include "PlayerScoresUnit.h"
 #include "UnitePerso.h"
 
 #include <QApplication>
@@ -402,6 +403,8 @@ TEST_F(GameFlowTest, BattleWinIsToldInAMessageBoxWithoutApplause)
     TfrmMain& w = window();
     TfrmMultiplayerSetup setup;
     frmMultiplayerSetup = &setup;
+    TfrmPlayerScores scores;
+    frmPlayerScores = &scores;
     setup.FPlayers = {{QStringLiteral("0001a=Ann"), 3}, {QStringLiteral("0002b=Bob"), 7}};
     setup.FMyIndex = 0;
     w.FGameType = 1;
@@ -416,6 +419,7 @@ TEST_F(GameFlowTest, BattleWinIsToldInAMessageBoxWithoutApplause)
         pick(4, 3, knownSolution()[4 * 9 + 3] + 2);
     }
     frmMultiplayerSetup = nullptr;
+    frmPlayerScores = nullptr;
     EXPECT_EQ(w.GameState, 4);
     EXPECT_FALSE(MessageWindow.Visible);
     ASSERT_EQ(m_messages->count(), 1);
@@ -561,36 +565,6 @@ TEST_F(GameFlowTest, ResetPutsTheGivensBackAndRestartsTheClock)
     EXPECT_EQ(w.FGameTime, before);
 }
 
-
-TEST_F(GameFlowTest, MultiplayerCommandAsksBeforeEndingAMultiplayerGame)
-{
-    TfrmMain& w = window();
-    w.FGameType = 1;
-    w.FGameTime = 50.0;
-    w.mnuMultiplayerClick();
-    ASSERT_EQ(m_messages->questions().size(), 1);
-    EXPECT_TRUE(m_messages->questions().first().startsWith(
-        QStringLiteral("You are currently in the middle of a multi-player game.")));
-    EXPECT_EQ(w.FGameTime, 50.0) << "No leaves everything";
-    expectEnabled({0, 2, 3, 12}, {}, "not ended");
-
-    m_messages->answerQuestions(true);
-    w.PanPaused->show();
-    w.mnuMultiplayerClick();
-    EXPECT_EQ(m_messages->questions().size(), 2);
-    EXPECT_EQ(w.GameState, 2);
-    EXPECT_EQ(w.FGameTime, 0.0);
-    EXPECT_TRUE(w.Timer1->isActive());
-    expectEnabled({}, {0, 2, 3, 12}, "multiplayer command");
-    EXPECT_FALSE(pausedShown());
-
-    // Without a multiplayer game nothing is asked.
-    w.FGameType = 0;
-    w.GameState = 3;
-    w.mnuMultiplayerClick();
-    EXPECT_EQ(m_messages->questions().size(), 2);
-    EXPECT_EQ(w.GameState, 2);
-}
 
 TEST_F(GameFlowTest, OptionsButtonTogglesThePanelAndClosesThePicker)
 {

@@ -5,6 +5,8 @@
 
 #include "Fenetres.h"
 #include "MessageBox.h"
+#include "MultiPlayerSetupUnit.h"
+#include "UdpThreadUnit.h"
 #include "UnitePerso.h"
 
 #include <QFrame>
@@ -78,13 +80,32 @@ protected:
 
 TEST_F(MenusTest, HomeColumnButtonsRunTheirCommands)
 {
-    // Quit (6th) asks whether to leave the program.
-    clickAt(middleOf(450, 480));
+    // Quit (7th) asks whether to leave the program.
+    clickAt(middleOf(450, 520));
     EXPECT_TRUE(MessageWindow.Visible);
     EXPECT_EQ(MessageWindow.Kind, 4);
     EXPECT_EQ(MessageWindow.Text, window().FText(34));
     EXPECT_TRUE(BoardInputBlocked);
     EXPECT_FALSE(window().FMouse.LeftDown);
+}
+
+TEST_F(MenusTest, MultiplayerButtonStandsBetweenRulesAndQuitAndOpensTheSetupWindow)
+{
+    TfrmMultiplayerSetup setup;
+    frmMultiplayerSetup = &setup;
+    int runs = 0;
+    window().CreateUdpThread = [] { return new TUdpThread(0, 0); };
+    window().RunMultiplayerSetup = [&](TfrmMultiplayerSetup& s) {
+        ++runs;
+        EXPECT_NE(s.FThread, nullptr);
+        return false;
+    };
+    clickAt(middleOf(450, 480));
+    frmMultiplayerSetup = nullptr;
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(MessageWindow.Visible);
+    EXPECT_TRUE(HomeScreen.Visible) << "a cancelled setup leaves the home screen";
+    EXPECT_EQ(setup.FThread, nullptr);
 }
 
 TEST_F(MenusTest, NewGameButtonStartsAGeneratedGameWithTheInGameColumn)
@@ -134,7 +155,7 @@ TEST_F(MenusTest, DisabledButtonPassesThePressToALaterButton)
     // The no button of an open message window overlaps the home screen's
     // quit button; the home column is drawn first and wins the press.
     OpenMessageWindow(3, QStringLiteral("Question"), QStringLiteral("Yes"), QStringLiteral("No"));
-    const QPoint overlap(580, 510);
+    const QPoint overlap(580, 530);
     clickAt(overlap);
     EXPECT_TRUE(MessageWindow.Visible);
     EXPECT_EQ(MessageWindow.Kind, 4);  // the quit question replaced the first one
@@ -148,7 +169,7 @@ TEST_F(MenusTest, DisabledButtonPassesThePressToALaterButton)
 
 TEST_F(MenusTest, RightClickOnAButtonIsConsumedAndDoesNothing)
 {
-    clickAt(middleOf(450, 480), Qt::RightButton);
+    clickAt(middleOf(450, 520), Qt::RightButton);
     EXPECT_FALSE(MessageWindow.Visible);
     EXPECT_FALSE(window().FMouse.RightDown);
 }
@@ -158,8 +179,8 @@ TEST_F(MenusTest, PressOverNoButtonStaysPendingUntilReleased)
     pressAt(20, 20);
     frame();
     EXPECT_TRUE(window().FMouse.LeftDown);
-    window().EcranMouseMove(middleOf(450, 480).x(),
-                            middleOf(450, 480).y());
+    window().EcranMouseMove(middleOf(450, 520).x(),
+                            middleOf(450, 520).y());
     frame();
     EXPECT_EQ(MessageWindow.Kind, 4);
     EXPECT_TRUE(MessageWindow.Visible);
@@ -167,7 +188,7 @@ TEST_F(MenusTest, PressOverNoButtonStaysPendingUntilReleased)
 
 TEST_F(MenusTest, QuitAnsweredYesStopsTheFramesClosesTheWindowAndSavesTheSettings)
 {
-    clickAt(middleOf(450, 480));
+    clickAt(middleOf(450, 520));
     ASSERT_EQ(MessageWindow.Kind, 4);
     bool closed = false;
     QObject::connect(&window(), &TfrmMain::closed, [&closed] { closed = true; });
@@ -285,7 +306,7 @@ TEST_F(MenusTest, HelpButtonStandsInTheTopRightWhileTheGameColumnShows)
 
 TEST_F(MenusTest, QuickClickReleasedBeforeTheNextFrameStillReachesItsButton)
 {
-    const QPoint quit = middleOf(450, 480);
+    const QPoint quit = middleOf(450, 520);
     pressAt(quit.x(), quit.y());
     window().EcranMouseUp(Qt::LeftButton, quit.x(), quit.y());
     frame();
@@ -301,7 +322,7 @@ TEST_F(MenusTest, QuickClickOverNothingIsGivenUpAfterOneFrame)
     frame();
     EXPECT_FALSE(window().FMouse.LeftDown);
     // Moving onto a button afterwards does not revive it.
-    const QPoint quit = middleOf(450, 480);
+    const QPoint quit = middleOf(450, 520);
     window().EcranMouseMove(quit.x(), quit.y());
     frame();
     EXPECT_FALSE(MessageWindow.Visible);
@@ -396,7 +417,7 @@ TEST_F(MenusTest, CommandThatThrowsIsReportedAndTheFramesGoOn)
 
     // The next frames draw and run commands as before: the quit button.
     window().EcranMouseUp(Qt::LeftButton, rules.x(), rules.y());
-    clickAt(middleOf(450, 480));
+    clickAt(middleOf(450, 520));
     EXPECT_TRUE(MessageWindow.Visible);
     EXPECT_EQ(MessageWindow.Kind, 4);
 }

@@ -413,7 +413,7 @@ TextRun convertWith(const std::function<void(QStringList&)>& edit, const QString
     const QString src = dir.filePath("src"), out = dir.filePath("out");
     QDir().mkpath(src);
     QStringList english;
-    for (int i = 0; i < 75; ++i)
+    for (int i = 0; i < 76; ++i)
         english << QStringLiteral("%1 text %1").arg(i, 3, 10, QLatin1Char('0'));
     english[0] = "000 Sudoku";
     english[38] = "038 Wood";
@@ -455,7 +455,7 @@ TEST(AssetMakerTexts, RejectsBadSourcesNamingFileAndLine)
         const char* message;
     };
     const Case cases[] = {
-        {"a missing line", [](QStringList& l) { l.removeLast(); }, "Francais demo.txt: has 74 lines"},
+        {"a missing line", [](QStringList& l) { l.removeLast(); }, "Francais demo.txt: has 75 lines"},
         {"a wrong label", [](QStringList& l) { l[12] = "12 Save"; }, "Francais demo.txt, line 12"},
         {"another theme name", [](QStringList& l) { l[39] = "039 Nuit"; }, "Francais demo.txt, line 38"},
         {"a character outside the code page", [](QStringList& l) { l[50] = "050 Saved \u2713"; },

@@ -16,12 +16,12 @@ constexpr int kCell = 60;
 constexpr QRect kBoard(298, 140, 9 * kCell, 9 * kCell);
 
 // Button faces: in-game column at x 80 from y 140, home column at x 450 from
-// y 280, both stepping 40 pixels; at most nine and six buttons.
+// y 280, both stepping 40 pixels; at most nine and seven buttons.
 constexpr int kFaceW = 150;
 constexpr int kFaceH = 38;
 constexpr int kStep = 40;
 constexpr QRect kGameColumn(80, 140, kFaceW, 8 * kStep + kFaceH);
-constexpr QRect kHomeColumn(450, 280, kFaceW, 5 * kStep + kFaceH);
+constexpr QRect kHomeColumn(450, 280, kFaceW, 6 * kStep + kFaceH);
 
 constexpr QRect kHelpButton(940, 1, 64, 64);
 

@@ -1,0 +1,171 @@
+// The way into a network game: the home screen's Multiplayer command, the
+// setup window over a new network thread, and the main window taking over
+// the game that window set up. The hooks of the running game live with the
+// setup window (net/).
+#include "MainUnit.h"
+
+#include "Fenetres.h"
+#include "MessageBox.h"
+#include "MultiPlayerSetupUnit.h"
+#include "NetError.h"
+#include "UdpThreadUnit.h"
+#include "UnitePerso.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTimer>
+
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
+
+namespace {
+
+void enableButtons(std::initializer_list<int> buttons, bool enabled)
+{
+    for (int i : buttons)
+        Buttons[i].Enabled = enabled;
+}
+
+void showButtons(std::initializer_list<int> buttons, bool visible)
+{
+    for (int i : buttons)
+        Buttons[i].Visible = visible;
+}
+
+// Writes a grid text (rows from the top joined by "+", each row's cells from
+// the left; a digit or "_") into a grid at x * 9 + y.
+void readGridText(const QString& text, std::uint8_t* grid)
+{
+    for (int y = 0; y < 9; ++y) {
+        for (int x = 0; x < 9; ++x) {
+            const qsizetype at = y * 10 + x;
+            const QChar c = at < text.size() ? text[at] : QChar();
+            grid[x * 9 + y] = c >= QLatin1Char('1') && c <= QLatin1Char('9')
+                                  ? static_cast<std::uint8_t>(c.unicode() - '1')
+                                  : kEmptyCell;
+        }
+    }
+}
+
+// The engine's grids, marks and level, put back as they were.
+class GridsSnapshot
+{
+public:
+    explicit GridsSnapshot(const SudokuEngine& engine)
+        : m_level(engine.GameLevel)
+    {
+        copy(engine, m_grids);
+    }
+    void restore(SudokuEngine& engine) const
+    {
+        copy(m_grids, engine);
+        engine.GameLevel = m_level;
+    }
+
+private:
+    struct Grids
+    {
+        std::uint8_t FGivens[81], FSolution[81], FCurrent[81], FSpare[81], FMarks[729];
+    };
+    template <typename From, typename To>
+    static void copy(const From& from, To& to)
+    {
+        std::copy(std::begin(from.FGivens), std::end(from.FGivens), std::begin(to.FGivens));
+        std::copy(std::begin(from.FSolution), std::end(from.FSolution), std::begin(to.FSolution));
+        std::copy(std::begin(from.FCurrent), std::end(from.FCurrent), std::begin(to.FCurrent));
+        std::copy(std::begin(from.FSpare), std::end(from.FSpare), std::begin(to.FSpare));
+        std::copy(std::begin(from.FMarks), std::end(from.FMarks), std::begin(to.FMarks));
+    }
+    Grids m_grids;
+    std::uint8_t m_level;
+};
+
+} // namespace
+
+void TfrmMain::mnuMultiplayerClick()
+{
+    if (!frmMultiplayerSetup)
+        return;
+    if (GameState == 2 && FGameType != 0) {
+        const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
+                                                "Do you wish to terminate the current game?");
+        if (!AskYesNo(question, this))
+            return;
+        // The game is over for the others: what is left on the board is a
+        // game of one.
+        frmMultiplayerSetup->StopMultiplayer();
+        FGameType = 0;
+    }
+
+    TUdpThread* thread = nullptr;
+    try {
+        thread = CreateUdpThread ? CreateUdpThread() : new TUdpThread();
+    } catch (const ENetError& e) {
+        ShowMessage(QStringLiteral("The network game cannot start: ") + QString::fromLocal8Bit(e.what()));
+        return;
+    }
+    TfrmMultiplayerSetup& setup = *frmMultiplayerSetup;
+    setup.StopMultiplayer();
+    setup.setHost(this);
+    setup.SetThread(thread);
+    // Hosting generates its puzzle into these grids; a window cancelled
+    // after that must leave the game in play as it was.
+    const GridsSnapshot before(*this);
+    const bool ok = RunMultiplayerSetup ? RunMultiplayerSetup(setup) : setup.Execute();
+    if (!ok) {
+        setup.StopMultiplayer();
+        before.restore(*this);
+        return;
+    }
+    TakeOverNetworkGame();
+}
+
+void TfrmMain::TakeOverNetworkGame()
+{
+    TfrmMultiplayerSetup& setup = *frmMultiplayerSetup;
+    FGameType = setup.FGameType;
+    // A host plays the puzzle its hosting dialog generated here; a joiner
+    // plays the one the host sent.
+    if (setup.FMyIndex != 0) {
+        ClearGrid();
+        readGridText(setup.FPuzzle, FCurrent);
+        StoreGivens();
+        readGridText(setup.FSolution, FSolution);
+        GridNumber = 0;
+    }
+
+    // The view of a new game.
+    HomeScreen.Visible = false;
+    GameMenu.Visible = true;
+    showButtons({8}, false);
+    showButtons({7, 1, 4, 2}, true);
+    enableButtons({4, 7}, true);
+    Buttons[10].Visible = ComboBox2->currentText() == FText(23);
+    FPickerOpen = false;
+
+    GameState = 2;
+    FGameTime = 0.0;
+    Timer1->start();
+    enableButtons({0, 2, 3, 12}, false);
+    PanPaused->hide();
+
+    setup.ShowGameWindows(frameGeometry());
+    UpdateStatusBar();
+}
+
+QString TfrmMain::GridToText() const
+{
+    return QString::fromStdString(SudokuEngine::GridToText());
+}
+
+QString TfrmMain::SolutionToText() const
+{
+    return QString::fromStdString(SudokuEngine::SolutionToText());
+}
+
+QRect TfrmMain::MainWindowGeometry() const
+{
+    return frameGeometry();
+}

@@ -1,0 +1,591 @@
+#include "MultiPlayerSetupUnit.h"
+
+#include "Datagram.h"
+#include "GameRow.h"
+#include "HexToInt.h"
+#include "MessageBox.h"
+#include "NameEntryUnit.h"
+#include "NetError.h"
+#include "NetHost.h"
+#include "OtherPlayerProgressUnit.h"
+#include "PlayerScoresUnit.h"
+#include "SetupHostingUnit.h"
+#include "UdpThreadUnit.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+TfrmMultiplayerSetup* frmMultiplayerSetup = nullptr;
+
+namespace {
+
+// What a game row keeps beside its three columns, as data of its cells.
+enum GameRowRole {
+    kHeardRole = Qt::UserRole,  // MS-DOS date and time, on the "Host" cell
+    kAddressRole,               // the host's address
+    kPortRole,                  // the host's port, 4 hex digits
+    kGameIdRole,                // the game id
+    kGameTypeRole,              // 1 or 2, on the "Type" cell
+};
+
+QTableWidget* reportList(QWidget* parent, const QString& name, const QStringList& columns)
+{
+    auto* list = new QTableWidget(0, static_cast<int>(columns.size()), parent);
+    list->setObjectName(name);
+    list->setHorizontalHeaderLabels(columns);
+    list->verticalHeader()->hide();
+    list->setShowGrid(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& place)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setGeometry(place);
+    return b;
+}
+
+// Every character of code 32 or below off both ends.
+QString trimBlanks(const QString& text)
+{
+    return TrimName(text);
+}
+
+QString playerName(const TPlayerEntry& player)
+{
+    const qsizetype equals = player.Entry.indexOf(QLatin1Char('='));
+    return equals < 0 ? QString() : player.Entry.mid(equals + 1);
+}
+
+void checkIndex(const std::vector<TPlayerEntry>& players, int i)
+{
+    if (i < 0 || static_cast<std::size_t>(i) >= players.size())
+        throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
+}
+
+// The digit 0..8 of cell (x, y) in a grid text, -1 for anything else.
+int gridTextCell(const QString& text, int x, int y)
+{
+    const qsizetype at = y * 10 + x;
+    if (at >= text.size())
+        return -1;
+    const QChar c = text[at];
+    return c >= QLatin1Char('1') && c <= QLatin1Char('9') ? c.unicode() - '1' : -1;
+}
+
+} // namespace
+
+TfrmMultiplayerSetup::TfrmMultiplayerSetup(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmMultiplayerSetup"));
+    setWindowTitle(QStringLiteral("Multiplayer Setup"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    setFont(font);
+
+    Label1 = new QLabel(QStringLiteral("Add the addresses of the host player below or 'host' to host a new game"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(8, 8);
+    Label1->adjustSize();
+
+    txtIpAddr = new QLineEdit(QStringLiteral("172.16.204.255"), this);
+    txtIpAddr->setObjectName(QStringLiteral("txtIpAddr"));
+    txtIpAddr->setGeometry(8, 252, 105, 21);
+    connect(txtIpAddr, &QLineEdit::textChanged, this, &TfrmMultiplayerSetup::txtIpAddrChange);
+
+    btnAdd = button(this, QStringLiteral("btnAdd"), QStringLiteral("Add"), QRect(116, 252, 41, 21));
+    connect(btnAdd, &QPushButton::clicked, this, &TfrmMultiplayerSetup::btnAddClick);
+    btnDel = button(this, QStringLiteral("btnDel"), QStringLiteral("Del"), QRect(160, 252, 41, 21));
+    connect(btnDel, &QPushButton::clicked, this, &TfrmMultiplayerSetup::btnDelClick);
+
+    lvAddresses = reportList(this, QStringLiteral("lvAddresses"), {QStringLiteral("Address")});
+    lvAddresses->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lvAddresses->setGeometry(8, 28, 193, 217);
+    connect(lvAddresses, &QTableWidget::itemSelectionChanged, this, &TfrmMultiplayerSetup::addressSelectionChanged);
+
+    lvGames = reportList(this, QStringLiteral("lvGames"),
+                         {QStringLiteral("Host"), QStringLiteral("Players"), QStringLiteral("Type")});
+    lvGames->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lvGames->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    lvGames->setColumnWidth(1, 48);
+    lvGames->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    lvGames->setGeometry(220, 28, 241, 221);
+    connect(lvGames, &QTableWidget::itemSelectionChanged, this, [this] {
+        const int row = selectedRow(lvGames);
+        lvGamesSelectItem(row, row >= 0);
+    });
+
+    btnCancel = button(this, QStringLiteral("btnCancel"), QStringLiteral("Cancel"), QRect(388, 260, 75, 25));
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    btnJoin = button(this, QStringLiteral("btnJoin"), QStringLiteral("Join"), QRect(304, 260, 75, 25));
+    connect(btnJoin, &QPushButton::clicked, this, &TfrmMultiplayerSetup::btnJoinClick);
+    BtnHost = button(this, QStringLiteral("BtnHost"), QStringLiteral("Host"), QRect(220, 260, 75, 25));
+    connect(BtnHost, &QPushButton::clicked, this, &TfrmMultiplayerSetup::BtnHostClick);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TfrmMultiplayerSetup::Timer1Timer);
+
+    panWaitingGameStart = new QLabel(QStringLiteral("WAITING FOR GAME TO BEGIN"), this);
+    panWaitingGameStart->setObjectName(QStringLiteral("panWaitingGameStart"));
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(21);
+    panWaitingGameStart->setFont(arial);
+    panWaitingGameStart->setAlignment(Qt::AlignCenter);
+    panWaitingGameStart->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panWaitingGameStart->setAutoFillBackground(true);
+    panWaitingGameStart->setGeometry(32, 80, 417, 125);
+    panWaitingGameStart->hide();
+
+    setFixedSize(473, 296);
+    FormCreate();
+}
+
+TfrmMultiplayerSetup::~TfrmMultiplayerSetup()
+{
+    FormDestroy();
+}
+
+void TfrmMultiplayerSetup::FormCreate()
+{
+    FThread = nullptr;
+    FPlayers.clear();
+    FOpponentWindows.clear();
+    FMyIndex = 0;
+}
+
+void TfrmMultiplayerSetup::FormDestroy()
+{
+    CloseOtherPlayerWindows();
+    FPlayers.clear();
+    // A game still running when the program ends: its socket goes with it.
+    if (FThread) {
+        FThread->Terminate();
+        delete FThread;
+        FThread = nullptr;
+    }
+}
+
+void TfrmMultiplayerSetup::SetThread(TUdpThread* Thread)
+{
+    FThread = Thread;
+    if (!Thread)
+        return;
+    Thread->OnGameLocated = [this](const TGameRow& row) { GameLocated(row); };
+    Thread->OnGameStarted = [this](const TGameStartInfo& start) { GameStarted(start); };
+    Thread->OnGameCancelled = [this] { GameCancelled(); };
+    Thread->OnPiecePlaced = [this](int index, int x, int y, int value) { PiecePlaced(index, x, y, value); };
+}
+
+bool TfrmMultiplayerSetup::Execute()
+{
+    lvGames->setRowCount(0);
+    if (m_host)
+        move(CentreOn(m_host, size()));
+    Timer1->start();
+    const bool ok = exec() == QDialog::Accepted;
+    Timer1->stop();
+    // Games are only looked for while the window is open.
+    if (FThread)
+        FThread->OnGameLocated = nullptr;
+    return ok;
+}
+
+void TfrmMultiplayerSetup::ShowGameWindows(const QRect& mainFrame)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desk = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 14, 1 << 14);
+    // Beside the main window, or against the screen's right edge when there
+    // is no room beside it.
+    const auto besideMain = [&](int width) { return std::max(desk.left(), std::min(mainFrame.right() + 1, desk.right() + 1 - width)); };
+    int y = mainFrame.top();
+    if (FGameType == 1 && frmPlayerScores) {
+        frmPlayerScores->ShowScores(FPlayers);
+        frmPlayerScores->move(besideMain(frmPlayerScores->frameGeometry().width()), y);
+        frmPlayerScores->show();
+        y += frmPlayerScores->frameGeometry().height();
+    }
+    CloseOtherPlayerWindows();
+    for (std::size_t i = 0; i < FPlayers.size(); ++i) {
+        if (static_cast<std::int32_t>(i) == FMyIndex) {
+            FOpponentWindows.emplace_back();
+            continue;
+        }
+        auto* window = new TfrmOtherPlayerProgress(playerName(FPlayers[i]), FPuzzle, FSolution);
+        FOpponentWindows.emplace_back(window);
+        window->move(besideMain(window->frameGeometry().width()), y);
+        window->show();
+        y += window->frameGeometry().height();
+    }
+}
+
+int TfrmMultiplayerSetup::selectedRow(const QTableWidget* table) const
+{
+    const QList<QTableWidgetItem*> items = table->selectedItems();
+    return items.isEmpty() ? -1 : items.first()->row();
+}
+
+void TfrmMultiplayerSetup::addressSelectionChanged()
+{
+    const int row = selectedRow(lvAddresses);
+    lvAddressesSelectItem(row, row >= 0);
+}
+
+void TfrmMultiplayerSetup::txtIpAddrChange()
+{
+    const QString text = trimBlanks(txtIpAddr->text());
+    bool listed = false;
+    for (int row = 0; row < lvAddresses->rowCount() && !listed; ++row) {
+        const QTableWidgetItem* item = lvAddresses->item(row, 0);
+        listed = item && item->text().compare(text, Qt::CaseInsensitive) == 0;
+    }
+    btnAdd->setEnabled(!text.isEmpty() && !listed);
+}
+
+void TfrmMultiplayerSetup::btnAddClick()
+{
+    const QString text = trimBlanks(txtIpAddr->text());
+    const int row = lvAddresses->rowCount();
+    lvAddresses->insertRow(row);
+    lvAddresses->setItem(row, 0, new QTableWidgetItem(text));
+    lvAddresses->selectRow(row);
+    lvAddressesChange(row);
+    txtIpAddr->clear();
+    txtIpAddr->setFocus();
+}
+
+void TfrmMultiplayerSetup::btnDelClick()
+{
+    const int row = selectedRow(lvAddresses);
+    if (row >= 0) {
+        lvAddresses->removeRow(row);
+        // Nothing is selected after a deletion, whatever the list's own idea.
+        lvAddresses->clearSelection();
+        lvAddressesSelectItem(-1, false);
+    }
+    txtIpAddr->setFocus();
+}
+
+void TfrmMultiplayerSetup::lvAddressesSelectItem(int Row, bool Selected)
+{
+    if (Selected) {
+        btnDel->setEnabled(lvAddresses->rowCount() > 0);
+        const QTableWidgetItem* item = lvAddresses->item(Row, 0);
+        txtIpAddr->setText(item ? item->text() : QString());
+    } else {
+        txtIpAddr->clear();
+        btnDel->setEnabled(false);
+    }
+}
+
+void TfrmMultiplayerSetup::lvAddressesChange(int Row)
+{
+    const QTableWidgetItem* item = Row >= 0 ? lvAddresses->item(Row, 0) : nullptr;
+    btnDel->setEnabled(item != nullptr);
+    txtIpAddr->setText(item ? item->text() : QString());
+}
+
+void TfrmMultiplayerSetup::Timer1Timer()
+{
+    Timer1->stop();
+    // On again whatever a step below throws.
+    struct Restart
+    {
+        QTimer* timer;
+        ~Restart() { timer->start(); }
+    } restart{Timer1};
+
+    if (FThread) {
+        for (int row = 0; row < lvAddresses->rowCount(); ++row) {
+            if (const QTableWidgetItem* item = lvAddresses->item(row, 0))
+                FThread->Locate(item->text());
+        }
+    }
+    const QDateTime now = Now ? Now() : QDateTime::currentDateTime();
+    for (int row = lvGames->rowCount() - 1; row >= 0; --row) {
+        const QTableWidgetItem* host = lvGames->item(row, 0);
+        const QDateTime heard =
+            DosDateTimeToDateTime(host ? host->data(kHeardRole).toUInt() : 0);
+        if (!heard.isValid() || heard.msecsTo(now) > kGameTimeoutSeconds * 1000)
+            lvGames->removeRow(row);
+    }
+}
+
+void TfrmMultiplayerSetup::lvGamesSelectItem(int Row, bool Selected)
+{
+    Q_UNUSED(Row);
+    btnJoin->setEnabled(Selected);
+}
+
+void TfrmMultiplayerSetup::GameLocated(const TGameRow& Row)
+{
+    int row = 0;
+    for (; row < lvGames->rowCount(); ++row) {
+        const QTableWidgetItem* host = lvGames->item(row, 0);
+        if (host->data(kAddressRole).toString() == Row.Address && host->data(kPortRole).toString() == Row.Port
+            && host->data(kGameIdRole).toInt() == Row.GameId)
+            break;
+    }
+    if (row == lvGames->rowCount())
+        lvGames->insertRow(row);
+    auto* host = new QTableWidgetItem(Row.Host);
+    host->setData(kHeardRole, Row.Heard);
+    host->setData(kAddressRole, Row.Address);
+    host->setData(kPortRole, Row.Port);
+    host->setData(kGameIdRole, Row.GameId);
+    auto* type = new QTableWidgetItem(Row.TypeName);
+    type->setData(kGameTypeRole, Row.GameType);
+    // Refreshing the cells of a selected row keeps it selected.
+    const bool selected = selectedRow(lvGames) == row;
+    lvGames->setItem(row, 0, host);
+    lvGames->setItem(row, 1, new QTableWidgetItem(QString::number(Row.Players)));
+    lvGames->setItem(row, 2, type);
+    if (selected)
+        lvGames->selectRow(row);
+}
+
+void TfrmMultiplayerSetup::btnJoinClick()
+{
+    const int row = selectedRow(lvGames);
+    if (row < 0)
+        return;
+    if (lvGames->item(row, 1)->text() == QStringLiteral("7")) {
+        ShowMessage(QStringLiteral("Sorry multi-player is limited to a maximum of 7 players"));
+        return;
+    }
+    // The whole row is read now: the locate tick may drop it during the wait.
+    const QTableWidgetItem* host = lvGames->item(row, 0);
+    const int gameType = lvGames->item(row, 2)->data(kGameTypeRole).toInt();
+    const int gameId = host->data(kGameIdRole).toInt();
+    const QString address = host->data(kAddressRole).toString();
+    const QString port = host->data(kPortRole).toString();
+
+    if (!namePrompt().Execute(FPlayerName))
+        return;
+
+    panWaitingGameStart->show();
+    panWaitingGameStart->raise();
+    panWaitingGameStart->repaint();
+    QCoreApplication::processEvents();
+
+    FGameStarted = false;
+    FGameCancelled = false;
+    m_joinedAddress = address;
+    try {
+        if (FThread)
+            FThread->SendJoinRequest(gameId, address, HexToInt(port), FPlayerName);
+    } catch (const std::exception& e) {
+        panWaitingGameStart->hide();
+        ShowMessage(QString::fromLocal8Bit(e.what()));
+        return;
+    }
+
+    m_joinWaiting = true;
+    int passes = 0;
+    while (!FGameStarted && !FGameCancelled && passes < kJoinPasses) {
+        if (WaitPass) {
+            WaitPass();
+        } else {
+            QThread::msleep(100);
+            QCoreApplication::processEvents();
+        }
+        ++passes;
+    }
+    m_joinWaiting = false;
+    panWaitingGameStart->hide();
+
+    if (FGameCancelled)
+        ShowMessage(QStringLiteral("The game was cancelled by the host."));
+    else if (!FGameStarted)
+        ShowMessage(QStringLiteral("The game did not start in a timely manner."));
+    if (FGameStarted) {
+        FGameType = static_cast<std::uint8_t>(gameType);
+        done(QDialog::Accepted);
+    }
+}
+
+void TfrmMultiplayerSetup::BtnHostClick()
+{
+    if (!namePrompt().Execute(FPlayerName))
+        return;
+    std::uint8_t type = 0;
+    try {
+        if (!FThread || !hostingDialog().Execute(FThread, type, FPlayerName))
+            return;
+    } catch (const std::exception& e) {
+        // A start or cancel that could not be sent: the window stays for
+        // another try.
+        ShowMessage(QString::fromLocal8Bit(e.what()));
+        return;
+    }
+    FGameType = type;
+    FPlayers.clear();
+    if (FThread->HostingInfo) {
+        for (const QString& entry : FThread->HostingInfo->Players)
+            FPlayers.push_back({entry, 0});
+    }
+    FMyIndex = 0;
+    FPuzzle = m_host ? m_host->GridToText() : QString();
+    FSolution = m_host ? m_host->SolutionToText() : QString();
+    done(QDialog::Accepted);
+}
+
+void TfrmMultiplayerSetup::GameStarted(const TGameStartInfo& Start)
+{
+    if (!m_joinWaiting)
+        return;
+    FPlayers = Start.Players;
+    FMyIndex = Start.MyIndex;
+    FPuzzle = Start.Puzzle;
+    FSolution = Start.Solution;
+    // The host lists itself at 127.0.0.1; the others reach it where they
+    // joined it.
+    if (!FPlayers.empty()) {
+        QString& host = FPlayers.front().Entry;
+        const qsizetype equals = host.indexOf(QLatin1Char('='));
+        if (equals >= 4)
+            host = host.left(4) + m_joinedAddress + host.mid(equals);
+    }
+    FGameStarted = true;
+}
+
+void TfrmMultiplayerSetup::GameCancelled()
+{
+    if (m_joinWaiting)
+        FGameCancelled = true;
+}
+
+void TfrmMultiplayerSetup::PiecePlaced(int Index, int X, int Y, int Value)
+{
+    if (Index < 0 || static_cast<std::size_t>(Index) >= FPlayers.size() || Index == FMyIndex)
+        return;
+    if (static_cast<std::size_t>(Index) < FOpponentWindows.size()) {
+        if (TfrmOtherPlayerProgress* window = FOpponentWindows[static_cast<std::size_t>(Index)])
+            window->PiecePlaced(X, Y, Value);
+    }
+    if (FGameType != 1 || Value < 0)
+        return;
+    if (gridTextCell(FSolution, X, Y) == Value)
+        IncScore(Index);
+    else
+        DecScore(Index);
+}
+
+void TfrmMultiplayerSetup::StopMultiplayer()
+{
+    if (FThread) {
+        FThread->Terminate();
+        FThread = nullptr;
+    }
+    if (frmPlayerScores && frmPlayerScores->isVisible())
+        frmPlayerScores->close();
+    CloseOtherPlayerWindows();
+}
+
+void TfrmMultiplayerSetup::SendPiecePlaced(int X, int Y, int Value)
+{
+    if (!FThread)
+        return;
+    const QString message = QString::fromLatin1(datagram::kPiecePlaced.data(),
+                                                 static_cast<qsizetype>(datagram::kPiecePlaced.size()))
+                            + IntToHex(FMyIndex, 2) + IntToHex(X, 1) + IntToHex(Y, 1) + IntToHex(Value, 2);
+    for (std::size_t i = 0; i < FPlayers.size(); ++i) {
+        if (static_cast<std::int32_t>(i) != FMyIndex)
+            FThread->SendToPlayer(FPlayers[i].Entry, message);
+    }
+}
+
+void TfrmMultiplayerSetup::IncScore(int I)
+{
+    checkIndex(FPlayers, I);
+    ++FPlayers[static_cast<std::size_t>(I)].Score;
+    if (frmPlayerScores)
+        frmPlayerScores->ShowScores(FPlayers);
+}
+
+void TfrmMultiplayerSetup::IncMyScore()
+{
+    IncScore(FMyIndex);
+}
+
+void TfrmMultiplayerSetup::DecScore(int I)
+{
+    checkIndex(FPlayers, I);
+    int& score = FPlayers[static_cast<std::size_t>(I)].Score;
+    if (score > 0)
+        --score;
+    if (frmPlayerScores)
+        frmPlayerScores->ShowScores(FPlayers);
+}
+
+void TfrmMultiplayerSetup::DecMyScore()
+{
+    DecScore(FMyIndex);
+}
+
+void TfrmMultiplayerSetup::CloseOtherPlayerWindows()
+{
+    for (QPointer<TfrmOtherPlayerProgress>& window : FOpponentWindows) {
+        if (window) {
+            window->close();
+            delete window.data();
+        }
+    }
+    FOpponentWindows.clear();
+}
+
+bool TfrmMultiplayerSetup::CheckOthersCompleted()
+{
+    for (std::size_t i = 0; i < FOpponentWindows.size(); ++i) {
+        TfrmOtherPlayerProgress* window = FOpponentWindows[i];
+        if (!window || !window->IsComplete())
+            continue;
+        const QString question = (i < FPlayers.size() ? playerName(FPlayers[i]) : QString())
+                                 + QStringLiteral(" has completed the puzzle. Do you wish to continue playing?");
+        const bool yes = AskYesNo(question);
+        window->ClearEntries();
+        return !yes;
+    }
+    return false;
+}
+
+TfrmEnterName& TfrmMultiplayerSetup::namePrompt()
+{
+    if (frmEnterName)
+        return *frmEnterName;
+    if (!m_ownNamePrompt) {
+        m_ownNamePrompt = new TfrmEnterName(this);
+        m_ownNamePrompt->setHost(m_host);
+    }
+    return *m_ownNamePrompt;
+}
+
+TfrmSetupHosting& TfrmMultiplayerSetup::hostingDialog()
+{
+    if (frmSetupHosting)
+        return *frmSetupHosting;
+    if (!m_ownHostingDialog) {
+        m_ownHostingDialog = new TfrmSetupHosting(this);
+        m_ownHostingDialog->setHost(m_host);
+    }
+    return *m_ownHostingDialog;
+}

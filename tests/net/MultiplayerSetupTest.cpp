@@ -1,0 +1,320 @@
+// The multiplayer setup window and the hooks of a running game, offscreen.
+// Its network thread records what it sends and delivers nothing.
+#include "GameRow.h"
+#include "MessageBox.h"
+#include "MultiPlayerSetupUnit.h"
+#include "NameEntryUnit.h"
+#include "NetTestSupport.h"
+#include "OtherPlayerProgressUnit.h"
+#include "PlayerScoresUnit.h"
+#include "WindowsTestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString kLoopback = QStringLiteral("127.0.0.1");
+const QDateTime kNow(QDate(2026, 3, 14), QTime(12, 0, 10));
+
+class MultiplayerSetupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_previousBox = setMessageBoxHandler([this](const QString& text) { m_messages << text; });
+        m_setup.setHost(&m_host);
+        m_setup.Now = [] { return kNow; };
+    }
+    void TearDown() override
+    {
+        // A test's scores window is gone by now.
+        frmPlayerScores = nullptr;
+        m_setup.StopMultiplayer();
+        setMessageBoxHandler(m_previousBox);
+    }
+
+    // A game row as the receiving half hands it on, heard `age` seconds
+    // before kNow.
+    static TGameRow row(const QString& host, int players, int type, int age, int gameId = 7)
+    {
+        TGameRow r;
+        r.Host = host;
+        r.Players = players;
+        r.TypeName = GameTypeName(type);
+        r.GameType = static_cast<std::uint8_t>(type);
+        r.Heard = DateTimeToDosDateTime(kNow.addSecs(-age));
+        r.Address = kLoopback;
+        r.Port = QStringLiteral("2EE1");
+        r.GameId = gameId;
+        return r;
+    }
+
+    // Answers the name prompt with `name` when it opens; counts its runs.
+    void answerNamePrompt(const QString& name)
+    {
+        TfrmEnterName& prompt = m_setup.namePrompt();
+        onModal(prompt, [this, &prompt, name] {
+            ++m_prompts;
+            prompt.txtName->setText(name);
+            prompt.btnOk->click();
+        });
+    }
+
+    // Joins the first listed game with each wait pass running `pass`.
+    void join(std::function<void(int pass)> pass)
+    {
+        m_setup.lvGames->selectRow(0);
+        answerNamePrompt(QStringLiteral("Bea"));
+        m_passes = 0;
+        m_setup.WaitPass = [this, pass] { pass(++m_passes); };
+        m_setup.btnJoinClick();
+    }
+
+    // A thread that records its datagrams, handed to the window.
+    RecordingUdpThread& giveThread()
+    {
+        auto* thread = new RecordingUdpThread;
+        m_setup.SetThread(thread);
+        return *thread;
+    }
+
+    FakeHost m_host;
+    TfrmMultiplayerSetup m_setup;
+    QStringList m_messages;
+    MessageBoxHandler m_previousBox;
+    int m_prompts = 0;
+    int m_passes = 0;
+};
+
+} // namespace
+
+TEST_F(MultiplayerSetupTest, AddressListRefusesListedOrBlankAddressesAndAddSelectsTheNewRow)
+{
+    EXPECT_EQ(m_setup.windowTitle(), QStringLiteral("Multiplayer Setup"));
+    EXPECT_EQ(m_setup.size(), QSize(473, 296));
+    EXPECT_EQ(m_setup.lvAddresses->geometry(), QRect(8, 28, 193, 217));
+    EXPECT_EQ(m_setup.lvGames->geometry(), QRect(220, 28, 241, 221));
+    EXPECT_EQ(m_setup.btnJoin->geometry(), QRect(304, 260, 75, 25));
+    EXPECT_EQ(m_setup.panWaitingGameStart->geometry(), QRect(32, 80, 417, 125));
+    EXPECT_EQ(m_setup.txtIpAddr->text(), QStringLiteral("172.16.204.255"));
+    EXPECT_TRUE(m_setup.btnAdd->isEnabled() && m_setup.btnDel->isEnabled() && m_setup.btnJoin->isEnabled());
+    EXPECT_FALSE(m_setup.Timer1->isActive());
+    EXPECT_EQ(m_setup.Timer1->interval(), 1000);
+
+    m_setup.txtIpAddr->setText(QStringLiteral("  Host-A\t"));
+    m_setup.btnAdd->click();
+    ASSERT_EQ(m_setup.lvAddresses->rowCount(), 1);
+    EXPECT_EQ(m_setup.lvAddresses->item(0, 0)->text(), QStringLiteral("Host-A"));
+    EXPECT_TRUE(m_setup.lvAddresses->item(0, 0)->isSelected());
+    EXPECT_TRUE(m_setup.txtIpAddr->text().isEmpty());
+    EXPECT_TRUE(m_setup.btnDel->isEnabled());
+
+    for (const char* text : {"host-a", " HOST-A ", "   ", ""}) {
+        m_setup.txtIpAddr->setText(QString::fromLatin1(text));
+        EXPECT_FALSE(m_setup.btnAdd->isEnabled()) << "'" << text << "'";
+    }
+    m_setup.txtIpAddr->setText(QStringLiteral("host-ab"));
+    EXPECT_TRUE(m_setup.btnAdd->isEnabled());
+
+    m_setup.lvAddresses->clearSelection();
+    EXPECT_TRUE(m_setup.txtIpAddr->text().isEmpty());
+    EXPECT_FALSE(m_setup.btnDel->isEnabled());
+    m_setup.lvAddresses->selectRow(0);
+    EXPECT_EQ(m_setup.txtIpAddr->text(), QStringLiteral("Host-A")) << "a selected row shows in the edit";
+    EXPECT_TRUE(m_setup.btnDel->isEnabled());
+    m_setup.btnDel->click();
+    EXPECT_EQ(m_setup.lvAddresses->rowCount(), 0);
+    EXPECT_FALSE(m_setup.btnDel->isEnabled());
+    EXPECT_TRUE(m_setup.txtIpAddr->text().isEmpty());
+}
+
+TEST_F(MultiplayerSetupTest, LocateTickAsksEveryListedAddressAndDropsGamesSilentForOverFiveSeconds)
+{
+    RecordingUdpThread& thread = giveThread();
+    // The edit's default text is never located: only added addresses are.
+    m_setup.Timer1Timer();
+    EXPECT_TRUE(thread.sent.empty());
+    m_setup.txtIpAddr->setText(kLoopback);
+    m_setup.btnAdd->click();
+    m_setup.GameLocated(row(QStringLiteral("Old"), 2, 1, 6, 1));
+    m_setup.GameLocated(row(QStringLiteral("Recent"), 3, 2, 4, 2));
+    m_setup.GameLocated(row(QStringLiteral("Recent"), 4, 2, 4, 2));
+    ASSERT_EQ(m_setup.lvGames->rowCount(), 2) << "a second reply refreshes its row";
+    EXPECT_EQ(m_setup.lvGames->item(1, 1)->text(), QStringLiteral("4"));
+
+    m_setup.Timer1Timer();
+    ASSERT_EQ(m_setup.lvGames->rowCount(), 1);
+    EXPECT_EQ(m_setup.lvGames->item(0, 0)->text(), QStringLiteral("Recent"));
+    EXPECT_EQ(m_setup.lvGames->item(0, 2)->text(), QStringLiteral("Sudoku head to head"));
+    EXPECT_TRUE(m_setup.Timer1->isActive()) << "the tick turns the timer back on";
+    ASSERT_EQ(thread.sent.size(), 11u);
+    for (std::size_t i = 0; i < thread.sent.size(); ++i) {
+        EXPECT_EQ(thread.sent[i].host, kLoopback);
+        EXPECT_EQ(thread.sent[i].port, 12000 + i);
+        EXPECT_TRUE(thread.sent[i].bytes.contains("SudokuLocateRequest"));
+    }
+}
+
+TEST_F(MultiplayerSetupTest, AFullGameIsRefusedBeforeTheNamePromptAndOneWithSixPlayersReachesIt)
+{
+    RecordingUdpThread& thread = giveThread();
+    TfrmEnterName& prompt = m_setup.namePrompt();
+    onModal(prompt, [&] {
+        ++m_prompts;
+        prompt.reject();
+    });
+    m_setup.GameLocated(row(QStringLiteral("Full"), 7, 1, 0));
+    m_setup.lvGames->selectRow(0);
+    m_setup.btnJoinClick();
+    EXPECT_EQ(m_prompts, 0);
+    EXPECT_EQ(m_messages, QStringList{QStringLiteral("Sorry multi-player is limited to a maximum of 7 players")});
+
+    m_setup.GameLocated(row(QStringLiteral("Full"), 6, 1, 0));
+    m_setup.btnJoinClick();
+    EXPECT_EQ(m_prompts, 1);
+    EXPECT_EQ(m_messages.size(), 1);
+    EXPECT_TRUE(thread.sent.empty()) << "a cancelled prompt sends nothing";
+}
+
+TEST_F(MultiplayerSetupTest, JoinWaitEndsCancelledTimedOutOrStartedEvenWhenTheRowIsDropped)
+{
+    RecordingUdpThread& thread = giveThread();
+    m_setup.GameLocated(row(QStringLiteral("Ann"), 2, 2, 0, 0x1234));
+
+    bool panelShown = false;
+    join([&](int pass) {
+        panelShown = m_setup.panWaitingGameStart->isVisible() || !m_setup.panWaitingGameStart->isHidden();
+        if (pass == 3)
+            m_setup.GameCancelled();
+    });
+    EXPECT_TRUE(panelShown);
+    EXPECT_EQ(m_passes, 3);
+    EXPECT_TRUE(m_setup.panWaitingGameStart->isHidden());
+    EXPECT_EQ(m_messages, QStringList{QStringLiteral("The game was cancelled by the host.")});
+    EXPECT_NE(m_setup.result(), QDialog::Accepted);
+    ASSERT_EQ(thread.sent.size(), 1u);
+    EXPECT_EQ(thread.sent[0].host, kLoopback);
+    EXPECT_EQ(thread.sent[0].port, 0x2EE1);
+    EXPECT_TRUE(thread.sent[0].bytes.contains("00001234SudokuJoinRequestBea"));
+
+    m_messages.clear();
+    join([](int) {});
+    EXPECT_EQ(m_passes, 1200);
+    EXPECT_EQ(m_messages, QStringList{QStringLiteral("The game did not start in a timely manner.")});
+    EXPECT_NE(m_setup.result(), QDialog::Accepted);
+
+    // A cancel heard outside a wait is not for this window.
+    m_setup.GameCancelled();
+    EXPECT_FALSE(m_setup.FGameCancelled);
+
+    m_messages.clear();
+    TGameStartInfo start;
+    start.Players = {{QStringLiteral("2EE1127.0.0.1=Ann"), 0}, {QStringLiteral("2EE2127.0.0.1=Bea"), 0}};
+    start.MyIndex = 1;
+    start.Puzzle = kTestPuzzle;
+    start.Solution = kTestSolution;
+    join([&](int pass) {
+        // The tick drops the chosen row during the wait; its type was read before.
+        m_setup.lvGames->setRowCount(0);
+        if (pass == 2)
+            m_setup.GameStarted(start);
+    });
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_EQ(m_setup.result(), QDialog::Accepted);
+    EXPECT_EQ(m_setup.FGameType, 2);
+    EXPECT_EQ(m_setup.FMyIndex, 1);
+    EXPECT_EQ(m_setup.FPuzzle, kTestPuzzle);
+    EXPECT_EQ(m_setup.FPlayerName, QStringLiteral("Bea"));
+}
+
+TEST_F(MultiplayerSetupTest, HooksWithoutAGameDoNothingVisibleAndScoresStayAtOrAboveZero)
+{
+    TfrmPlayerScores scores;
+    frmPlayerScores = &scores;
+    m_setup.StopMultiplayer();
+    EXPECT_EQ(m_setup.FThread, nullptr);
+    EXPECT_FALSE(scores.isVisible());
+    EXPECT_FALSE(m_setup.CheckOthersCompleted());
+    m_setup.SendPiecePlaced(1, 2, 3);
+
+    m_setup.FPlayers = {{QStringLiteral("2EE0127.0.0.1=Ann"), 0}, {QStringLiteral("2EE1127.0.0.1=Bob"), 2}};
+    m_setup.DecMyScore();
+    EXPECT_EQ(m_setup.FPlayers[0].Score, 0);
+    ASSERT_EQ(scores.lvScores->rowCount(), 2) << "refilled even when nothing changed";
+    EXPECT_EQ(scores.lvScores->item(1, 0)->text(), QStringLiteral("Ann"));
+    EXPECT_EQ(scores.lvScores->item(1, 1)->text(), QStringLiteral("0"));
+    EXPECT_THROW(m_setup.IncScore(2), std::out_of_range);
+    EXPECT_THROW(m_setup.DecScore(-1), std::out_of_range);
+}
+
+TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAndAsksAboutEachFinisherOnce)
+{
+    RecordingUdpThread& thread = giveThread();
+    TfrmPlayerScores scores;
+    frmPlayerScores = &scores;
+    m_setup.FGameType = 1;
+    m_setup.FPlayers = {{QStringLiteral("2EE0127.0.0.1=Ann"), 0},
+                        {QStringLiteral("2EE1127.0.0.1=Bob"), 0},
+                        {QStringLiteral("2EE2127.0.0.1=Cy"), 0}};
+    m_setup.FMyIndex = 1;
+    m_setup.FPuzzle = kTestPuzzle;
+    m_setup.FSolution = kTestSolution;
+    m_setup.ShowGameWindows(QRect(0, 0, 1024, 768));
+    EXPECT_TRUE(scores.isVisible());
+    ASSERT_EQ(m_setup.FOpponentWindows.size(), 3u);
+    EXPECT_TRUE(m_setup.FOpponentWindows[0] && m_setup.FOpponentWindows[2]);
+    EXPECT_FALSE(m_setup.FOpponentWindows[1]) << "no window for oneself";
+    EXPECT_EQ(m_setup.FOpponentWindows[2]->windowTitle(), QStringLiteral("Cy"));
+
+    m_setup.SendPiecePlaced(3, 4, -1);
+    ASSERT_EQ(thread.sent.size(), 2u);
+    EXPECT_EQ(thread.sent[0].port, 0x2EE0);
+    EXPECT_EQ(thread.sent[1].port, 0x2EE2);
+    EXPECT_TRUE(thread.sent[0].bytes.endsWith(QByteArray("SudokuGamePiecePlaced0134FFFFFFFF", 33) + '\0'));
+
+    // Cell (1, 0) is empty in the puzzle and holds 2 in the solution.
+    m_setup.PiecePlaced(2, 1, 0, 1);
+    EXPECT_EQ(m_setup.FPlayers[2].Score, 1) << "a right digit";
+    m_setup.PiecePlaced(2, 1, 0, -1);
+    EXPECT_EQ(m_setup.FPlayers[2].Score, 1) << "an erasure";
+    m_setup.PiecePlaced(2, 1, 0, 4);
+    m_setup.PiecePlaced(2, 1, 0, 4);
+    EXPECT_EQ(m_setup.FPlayers[2].Score, 0) << "wrong digits, never below 0";
+    EXPECT_EQ(scores.lvScores->item(0, 1)->text(), QStringLiteral("0"));
+
+    // Both opponents complete the grid.
+    for (int index : {0, 2}) {
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 9; ++x)
+                m_setup.PiecePlaced(index, x, y, kTestSolution[y * 10 + x].unicode() - '1');
+    }
+    QStringList asked;
+    bool reply = true;
+    const YesNoHandler previousYesNo = setYesNoHandler([&](const QString& question, QWidget*) {
+        asked << question;
+        return reply;
+    });
+    EXPECT_FALSE(m_setup.CheckOthersCompleted()) << "Yes: play on";
+    reply = false;
+    EXPECT_TRUE(m_setup.CheckOthersCompleted()) << "No: the game ends";
+    EXPECT_FALSE(m_setup.CheckOthersCompleted());
+    setYesNoHandler(previousYesNo);
+    EXPECT_EQ(asked, QStringList({QStringLiteral("Ann has completed the puzzle. Do you wish to continue playing?"),
+                                  QStringLiteral("Cy has completed the puzzle. Do you wish to continue playing?")}));
+
+    const QPointer<TfrmOtherPlayerProgress> cy = m_setup.FOpponentWindows[2].data();
+    m_setup.StopMultiplayer();
+    EXPECT_EQ(m_setup.FThread, nullptr);
+    EXPECT_TRUE(thread.IsTerminated());
+    EXPECT_FALSE(scores.isVisible());
+    EXPECT_TRUE(m_setup.FOpponentWindows.empty());
+    EXPECT_TRUE(cy.isNull());
+}
