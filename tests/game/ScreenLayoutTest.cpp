@@ -33,7 +33,7 @@ const std::vector<std::pair<int, PlacedFace>> kInGameFaces = {
 };
 const std::vector<std::pair<int, PlacedFace>> kHomeFaces = {
     {12, {450, 280, 4}},  {13, {450, 320, 16}}, {4, {450, 360, 10}},
-    {15, {450, 400, 12}}, {14, {450, 440, 14}}, {9, {450, 480, 13}},
+    {15, {450, 400, 12}}, {14, {450, 440, 14}}, {16, {450, 480, 20}}, {9, {450, 520, 13}},
 };
 constexpr PlacedFace kHelp{940, 1, 19};
 
@@ -417,5 +417,5 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceCommand{"homeLoad", true, 525, 379, [](TfrmMain&) { return windowOfKind(1); }},
         PlaceCommand{"scores", true, 525, 419, [](TfrmMain&) { return windowOfKind(7); }},
         PlaceCommand{"rules", true, 525, 459, [](TfrmMain&) { return windowOfKind(8); }},
-        PlaceCommand{"homeQuit", true, 525, 499, [](TfrmMain&) { return windowOfKind(4); }}),
+        PlaceCommand{"homeQuit", true, 525, 539, [](TfrmMain&) { return windowOfKind(4); }}),
     [](const ::testing::TestParamInfo<PlaceCommand>& info) { return std::string(info.param.name); });
