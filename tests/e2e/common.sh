@@ -4,9 +4,8 @@
 # input with xdotool, and the screen geometry of the game.
 #
 # A script sets `program` (the program's path) and `suppressions` (an lsan
-# suppressions file, may be empty), then calls require_tools,
-# make_work_folder, start_display and find_data_pictures before
-# start_program. Points given to click, pixel checks and crops are window
+# suppressions file, may be empty), then calls prepare_run (or its steps
+# one by one) before start_program. Points given to click, pixel checks and crops are window
 # coordinates; wx and wy hold the window's origin on the screen.
 #
 # Set KEEP_E2E_WORK=1 to keep the work folder (shots, logs, home) after a run.
@@ -146,6 +145,15 @@ find_data_pictures() {
 # Starts the program with a home of its own under the work folder (the same
 # home for every run of a script) and waits for its window. Its output goes
 # to game<run>.log.
+# The usual first steps of a script: the tools it needs (Xvfb, xdotool and
+# convert, and any named), a work folder, a display and the data pictures.
+prepare_run() {
+  require_tools Xvfb xdotool convert "$@"
+  make_work_folder
+  start_display
+  find_data_pictures
+}
+
 start_program() {
   local run=${1:-}
   home="$work/home"

@@ -17,10 +17,7 @@ source "$(dirname "$0")/common.sh"
 program=${1:?usage: play_game.sh <sudoku program> [lsan suppressions]}
 suppressions=${2:-}
 
-require_tools Xvfb xdotool convert
-make_work_folder
-start_display
-find_data_pictures
+prepare_run
 start_program
 
 panel_left=871     # the options panel

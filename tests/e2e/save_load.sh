@@ -15,10 +15,7 @@ source "$(dirname "$0")/common.sh"
 program=${1:?usage: save_load.sh <sudoku program> [lsan suppressions]}
 suppressions=${2:-}
 
-require_tools Xvfb xdotool convert compare
-make_work_folder
-start_display
-find_data_pictures
+prepare_run compare
 
 # Number of pixels that differ between two pictures of the same size.
 differing_pixels() {

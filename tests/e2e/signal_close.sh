@@ -14,10 +14,7 @@ source "$(dirname "$0")/common.sh"
 program=${1:?usage: signal_close.sh <sudoku program> [lsan suppressions]}
 suppressions=${2:-}
 
-require_tools Xvfb xdotool convert
-make_work_folder
-start_display
-find_data_pictures
+prepare_run
 
 volume=501
 run=0
