@@ -328,7 +328,7 @@ TEST_F(BoardInputTest, WhileAMessageWindowIsOpenMovesReachOnlyTheButtons)
 
 TEST_F(BattleTest, SettledCellIsRefusedAndEachPlacementIsScored)
 {
-    m_setup.FPlayers = {{QStringLiteral("2EE0192.168.1.2=Ann"), 5}};
+    m_setup.FPlayers = {{QStringLiteral("2EE0127.0.0.2=Ann"), 5}};
     const int right = knownSolution()[4 * 9 + 3] + 1;
     const int wrong = right % 9 + 1;
 

@@ -155,15 +155,15 @@ TEST(RosterSeenFrom, HostAndLoopbackEntriesTakeTheAddressTheHostWasJoinedAt)
 
 TEST(Ipv4Address, FourDecimalNumbersWithoutLeadingZeros)
 {
-    EXPECT_EQ(datagram::ipv4Address("10.0.0.1"), 0x0A000001u);
+    EXPECT_EQ(datagram::ipv4Address("11.0.0.1"), 0x0B000001u);
     EXPECT_EQ(datagram::ipv4Address("192.0.2.255"), 0xC00002FFu);
     EXPECT_EQ(datagram::ipv4Address("0.0.0.0"), 0u);
-    for (const char* bad : {"010.0.0.1", "1.02.3.4", "00.0.0.0", "1.2.3.0255", "1.2.3", "1.2.3.4.", "1.2.3.256",
+    for (const char* bad : {"011.0.0.1", "1.02.3.4", "00.0.0.0", "1.2.3.0255", "1.2.3", "1.2.3.4.", "1.2.3.256",
                             " 1.2.3.4", "1.2.3.4 ", ""}) {
         EXPECT_FALSE(datagram::ipv4Address(bad)) << bad;
         EXPECT_FALSE(datagram::isIpv4Address(bad)) << bad;
     }
-    const std::string roster = "2EE0127.0.0.1=Host\r\n2EE1010.0.0.1=Ann\r\n";
+    const std::string roster = "2EE0127.0.0.1=Host\r\n2EE1011.0.0.1=Ann\r\n";
     EXPECT_FALSE(datagram::parse(start("01" + kPuzzle + "|" + kSolution + "|" + roster), "").ok());
 }
 
@@ -185,9 +185,9 @@ TEST(AnswersLocate, TheLocatedAddressOrAHostOfTheSubnetItBroadcastsTo)
     const auto ip = [](const char* text) { return *datagram::ipv4Address(text); };
     EXPECT_TRUE(datagram::answersLocate(ip("192.0.2.8"), ip("192.0.2.8")));
     EXPECT_FALSE(datagram::answersLocate(ip("192.0.2.9"), ip("192.0.2.8")));
-    EXPECT_TRUE(datagram::answersLocate(ip("172.16.204.17"), ip("172.16.204.255")));
-    EXPECT_FALSE(datagram::answersLocate(ip("172.16.205.17"), ip("172.16.204.255")));
-    EXPECT_TRUE(datagram::answersLocate(ip("10.200.3.4"), ip("10.255.255.255")));
-    EXPECT_FALSE(datagram::answersLocate(ip("11.0.0.1"), ip("10.255.255.255")));
+    EXPECT_TRUE(datagram::answersLocate(ip("198.51.100.17"), ip("198.51.100.255")));
+    EXPECT_FALSE(datagram::answersLocate(ip("198.51.101.17"), ip("198.51.100.255")));
+    EXPECT_TRUE(datagram::answersLocate(ip("11.200.3.4"), ip("11.255.255.255")));
+    EXPECT_FALSE(datagram::answersLocate(ip("12.0.0.1"), ip("11.255.255.255")));
     EXPECT_TRUE(datagram::answersLocate(ip("198.51.100.4"), ip("255.255.255.255")));
 }
