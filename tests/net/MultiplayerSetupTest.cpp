@@ -9,6 +9,7 @@
 #include "PlayerScoresUnit.h"
 #include "WindowsTestSupport.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -317,4 +318,80 @@ TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAn
     EXPECT_FALSE(scores.isVisible());
     EXPECT_TRUE(m_setup.FOpponentWindows.empty());
     EXPECT_TRUE(cy.isNull());
+}
+
+TEST_F(MultiplayerSetupTest, ClosingTheWindowOrEndingTheProgramEndsAJoinWaitWithoutAGame)
+{
+    giveThread();
+    m_setup.GameLocated(row(QStringLiteral("Ann"), 2, 1, 0));
+    TGameStartInfo start;
+    start.Players = {{QStringLiteral("2EE1127.0.0.1=Ann"), 0}, {QStringLiteral("2EE2127.0.0.1=Bea"), 0}};
+    start.MyIndex = 1;
+    start.Puzzle = kTestPuzzle;
+    start.Solution = kTestSolution;
+
+    join([&](int pass) {
+        if (pass == 2)
+            m_setup.btnCancel->click();
+        else if (pass == 3)
+            m_setup.GameStarted(start);
+    });
+    EXPECT_EQ(m_passes, 2);
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_NE(m_setup.result(), QDialog::Accepted);
+    EXPECT_TRUE(m_setup.panWaitingGameStart->isHidden());
+
+    // The program told to end (the main window closed by a signal) stops
+    // every event loop; the wait must not hold the exit for two minutes.
+    join([&](int pass) {
+        if (pass == 2)
+            QCoreApplication::exit(0);
+    });
+    // The next event loop of the whole application clears the request.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    EXPECT_EQ(m_passes, 2);
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_NE(m_setup.result(), QDialog::Accepted);
+}
+
+TEST_F(MultiplayerSetupTest, JoinAndHostDoNothingWhileAJoinWaits)
+{
+    giveThread();
+    m_setup.GameLocated(row(QStringLiteral("Ann"), 2, 1, 0));
+    TfrmEnterName& prompt = m_setup.namePrompt();
+    QTimer refuse;
+    refuse.setInterval(5);
+    QObject::connect(&refuse, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() == &prompt) {
+            ++m_prompts;
+            prompt.reject();
+        }
+    });
+    join([&](int pass) {
+        if (pass == 1) {
+            refuse.start();
+            m_setup.btnJoin->click();
+            m_setup.BtnHost->click();
+        } else if (pass == 2) {
+            m_setup.GameCancelled();
+        }
+    });
+    EXPECT_EQ(m_prompts, 1) << "only the join's own name prompt";
+    EXPECT_EQ(m_passes, 2);
+    EXPECT_EQ(m_messages, QStringList{QStringLiteral("The game was cancelled by the host.")});
+}
+
+TEST_F(MultiplayerSetupTest, APlayerOutOfReachDoesNotKeepAMoveFromTheOthers)
+{
+    RecordingUdpThread& thread = giveThread();
+    m_setup.FPlayers = {{QStringLiteral("2EE0nowhere=Ann"), 0},
+                        {QStringLiteral("2EE1127.0.0.1=Bob"), 0},
+                        {QStringLiteral("2EE2127.0.0.1=Cy"), 0}};
+    m_setup.FMyIndex = 1;
+    EXPECT_NO_THROW(m_setup.SendPiecePlaced(0, 8, 4));
+    ASSERT_EQ(thread.sent.size(), 2u);
+    EXPECT_EQ(thread.sent[1].port, 0x2EE2);
+    EXPECT_TRUE(thread.sent[1].bytes.endsWith(QByteArray("SudokuGamePiecePlaced010804", 27) + '\0'));
+    EXPECT_EQ(m_messages.size(), 1) << "the failed send is told";
 }
