@@ -80,7 +80,8 @@ public:
     // the opponent windows. Safe at any time.
     void StopMultiplayer();
     // Tells every other player that cell (X, Y) now holds Value (-1 empty,
-    // 0..8 the digits). Without a network thread nothing is sent.
+    // 0..8 the digits). Without a network thread nothing is sent. A failed
+    // send is shown once, and the other players still get the move.
     void SendPiecePlaced(int X, int Y, int Value);
     // Score changes of player I, then the scores window is refilled. An index
     // outside the roster throws std::out_of_range and changes nothing. A
