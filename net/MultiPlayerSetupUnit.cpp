@@ -13,6 +13,7 @@
 #include "UdpThreadUnit.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,15 @@ int gridTextCell(const QString& text, int x, int y)
         return -1;
     const QChar c = text[at];
     return c >= QLatin1Char('1') && c <= QLatin1Char('9') ? c.unicode() - '1' : -1;
+}
+
+// Handles the events pending now, as one turn of an event loop of its own;
+// false when the program has been told to end, which stops every event loop.
+bool processPendingEvents()
+{
+    QEventLoop pass;
+    QTimer::singleShot(0, &pass, [&pass] { pass.exit(1); });
+    return pass.exec() == 1;
 }
 
 } // namespace
@@ -365,6 +375,9 @@ void TfrmMultiplayerSetup::GameLocated(const TGameRow& Row)
 
 void TfrmMultiplayerSetup::btnJoinClick()
 {
+    // A click during the wait would start a second wait inside the first.
+    if (m_joinWaiting)
+        return;
     const int row = selectedRow(lvGames);
     if (row < 0)
         return;
@@ -389,7 +402,6 @@ void TfrmMultiplayerSetup::btnJoinClick()
 
     FGameStarted = false;
     FGameCancelled = false;
-    m_joinedAddress = address;
     try {
         if (FThread)
             FThread->SendJoinRequest(gameId, address, HexToInt(port), FPlayerName);
@@ -400,18 +412,22 @@ void TfrmMultiplayerSetup::btnJoinClick()
     }
 
     m_joinWaiting = true;
+    m_joinAbandoned = false;
     int passes = 0;
-    while (!FGameStarted && !FGameCancelled && passes < kJoinPasses) {
-        if (WaitPass) {
+    while (!FGameStarted && !FGameCancelled && !m_joinAbandoned && passes < kJoinPasses) {
+        if (WaitPass)
             WaitPass();
-        } else {
+        else
             QThread::msleep(100);
-            QCoreApplication::processEvents();
-        }
+        if (!processPendingEvents())
+            m_joinAbandoned = true;
         ++passes;
     }
     m_joinWaiting = false;
     panWaitingGameStart->hide();
+    // Closed by the player or by the end of the program: no message, no game.
+    if (m_joinAbandoned)
+        return;
 
     if (FGameCancelled)
         ShowMessage(QStringLiteral("The game was cancelled by the host."));
@@ -423,8 +439,19 @@ void TfrmMultiplayerSetup::btnJoinClick()
     }
 }
 
+void TfrmMultiplayerSetup::done(int r)
+{
+    if (m_joinWaiting)
+        m_joinAbandoned = true;
+    QDialog::done(r);
+}
+
 void TfrmMultiplayerSetup::BtnHostClick()
 {
+    // Hosting from inside a join wait would leave that wait running behind
+    // the hosted game.
+    if (m_joinWaiting)
+        return;
     if (!namePrompt().Execute(FPlayerName))
         return;
     std::uint8_t type = 0;
@@ -457,14 +484,6 @@ void TfrmMultiplayerSetup::GameStarted(const TGameStartInfo& Start)
     FMyIndex = Start.MyIndex;
     FPuzzle = Start.Puzzle;
     FSolution = Start.Solution;
-    // The host lists itself at 127.0.0.1; the others reach it where they
-    // joined it.
-    if (!FPlayers.empty()) {
-        QString& host = FPlayers.front().Entry;
-        const qsizetype equals = host.indexOf(QLatin1Char('='));
-        if (equals >= 4)
-            host = host.left(4) + m_joinedAddress + host.mid(equals);
-    }
     FGameStarted = true;
 }
 
@@ -508,10 +527,21 @@ void TfrmMultiplayerSetup::SendPiecePlaced(int X, int Y, int Value)
     const QString message = QString::fromLatin1(datagram::kPiecePlaced.data(),
                                                  static_cast<qsizetype>(datagram::kPiecePlaced.size()))
                             + IntToHex(FMyIndex, 2) + IntToHex(X, 1) + IntToHex(Y, 1) + IntToHex(Value, 2);
+    // A player out of reach must not keep the move from the others, nor
+    // throw out of the placement that called this: the player is told once.
+    QString failure;
     for (std::size_t i = 0; i < FPlayers.size(); ++i) {
-        if (static_cast<std::int32_t>(i) != FMyIndex)
+        if (static_cast<std::int32_t>(i) == FMyIndex)
+            continue;
+        try {
             FThread->SendToPlayer(FPlayers[i].Entry, message);
+        } catch (const std::exception& e) {
+            if (failure.isEmpty())
+                failure = QString::fromLocal8Bit(e.what());
+        }
     }
+    if (!failure.isEmpty())
+        ShowMessage(failure);
 }
 
 void TfrmMultiplayerSetup::IncScore(int I)

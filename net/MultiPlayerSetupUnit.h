@@ -63,6 +63,9 @@ public:
     void lvGamesSelectItem(int Row, bool Selected);
     void btnJoinClick();
     void BtnHostClick();
+    // Cancel, Escape or the window's close during a join wait also end the
+    // wait: nothing is joined behind a window the player closed.
+    void done(int r) override;
     // The receiving half's events.
     void GameLocated(const TGameRow& Row);
     void GameStarted(const TGameStartInfo& Start);
@@ -77,7 +80,8 @@ public:
     // the opponent windows. Safe at any time.
     void StopMultiplayer();
     // Tells every other player that cell (X, Y) now holds Value (-1 empty,
-    // 0..8 the digits). Without a network thread nothing is sent.
+    // 0..8 the digits). Without a network thread nothing is sent. A failed
+    // send is shown once, and the other players still get the move.
     void SendPiecePlaced(int X, int Y, int Value);
     // Score changes of player I, then the scores window is refilled. An index
     // outside the roster throws std::out_of_range and changes nothing. A
@@ -123,8 +127,8 @@ public:
     QString FPuzzle;
     QString FSolution;
 
-    // One pass of the join wait: 100 ms asleep, then the pending events.
-    // Replaceable so that a test need not wait two minutes.
+    // The sleep of one pass of the join wait (100 ms); the pending events are
+    // handled after it. Replaceable so that a test need not wait two minutes.
     std::function<void()> WaitPass;
     // The locate tick's clock; empty: the local time.
     std::function<QDateTime()> Now;
@@ -142,9 +146,10 @@ private:
     TfrmEnterName* m_ownNamePrompt = nullptr;
     TfrmSetupHosting* m_ownHostingDialog = nullptr;
     // Set while a join waits: a start or a cancel heard at any other time is
-    // not for this window.
+    // not for this window, and Join and Host do nothing.
     bool m_joinWaiting = false;
-    QString m_joinedAddress;
+    // The window was closed, or the program told to end, during the wait.
+    bool m_joinAbandoned = false;
 };
 
 extern TfrmMultiplayerSetup* frmMultiplayerSetup;

@@ -9,6 +9,7 @@
 #include "PlayerScoresUnit.h"
 #include "WindowsTestSupport.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,6 +105,18 @@ TEST_F(MultiplayerSetupTest, AddressListRefusesListedOrBlankAddressesAndAddSelec
     EXPECT_EQ(m_setup.lvGames->geometry(), QRect(220, 28, 241, 221));
     EXPECT_EQ(m_setup.btnJoin->geometry(), QRect(304, 260, 75, 25));
     EXPECT_EQ(m_setup.panWaitingGameStart->geometry(), QRect(32, 80, 417, 125));
+    EXPECT_EQ(m_setup.panWaitingGameStart->text(), QStringLiteral("WAITING FOR GAME TO BEGIN"));
+    EXPECT_EQ(m_setup.Label1->text(),
+              QStringLiteral("Add the addresses of the host player below or 'host' to host a new game"));
+    EXPECT_EQ(m_setup.Label1->pos(), QPoint(8, 8));
+    EXPECT_EQ(m_setup.btnAdd->geometry(), QRect(116, 252, 41, 21));
+    EXPECT_EQ(m_setup.btnDel->geometry(), QRect(160, 252, 41, 21));
+    EXPECT_EQ(m_setup.BtnHost->geometry(), QRect(220, 260, 75, 25));
+    EXPECT_EQ(m_setup.btnCancel->geometry(), QRect(388, 260, 75, 25));
+    EXPECT_EQ(m_setup.txtIpAddr->pos(), QPoint(8, 252));
+    EXPECT_EQ(m_setup.txtIpAddr->width(), 105);
+    EXPECT_EQ(m_setup.lvGames->horizontalHeaderItem(1)->text(), QStringLiteral("Players"));
+    EXPECT_EQ(m_setup.lvGames->columnWidth(1), 48);
     EXPECT_EQ(m_setup.txtIpAddr->text(), QStringLiteral("172.16.204.255"));
     EXPECT_TRUE(m_setup.btnAdd->isEnabled() && m_setup.btnDel->isEnabled() && m_setup.btnJoin->isEnabled());
     EXPECT_FALSE(m_setup.Timer1->isActive());
@@ -161,16 +174,32 @@ TEST_F(MultiplayerSetupTest, LocateTickAsksEveryListedAddressAndDropsGamesSilent
         EXPECT_EQ(thread.sent[i].port, 12000 + i);
         EXPECT_TRUE(thread.sent[i].bytes.contains("SudokuLocateRequest"));
     }
+
+    // The tick runs while the window is open, and only then.
+    m_setup.Timer1->stop();
+    bool tickingWhileOpen = false;
+    onModal(m_setup, [&] {
+        tickingWhileOpen = m_setup.Timer1->isActive();
+        m_setup.reject();
+    });
+    EXPECT_FALSE(m_setup.Execute());
+    EXPECT_TRUE(tickingWhileOpen);
+    EXPECT_FALSE(m_setup.Timer1->isActive());
 }
 
 TEST_F(MultiplayerSetupTest, AFullGameIsRefusedBeforeTheNamePromptAndOneWithSixPlayersReachesIt)
 {
     RecordingUdpThread& thread = giveThread();
     TfrmEnterName& prompt = m_setup.namePrompt();
-    onModal(prompt, [&] {
-        ++m_prompts;
-        prompt.reject();
+    QTimer refuse;
+    refuse.setInterval(5);
+    QObject::connect(&refuse, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() == &prompt) {
+            ++m_prompts;
+            prompt.reject();
+        }
     });
+    refuse.start();
     m_setup.GameLocated(row(QStringLiteral("Full"), 7, 1, 0));
     m_setup.lvGames->selectRow(0);
     m_setup.btnJoinClick();
@@ -211,16 +240,19 @@ TEST_F(MultiplayerSetupTest, JoinWaitEndsCancelledTimedOutOrStartedEvenWhenTheRo
     EXPECT_EQ(m_messages, QStringList{QStringLiteral("The game did not start in a timely manner.")});
     EXPECT_NE(m_setup.result(), QDialog::Accepted);
 
-    // A cancel heard outside a wait is not for this window.
-    m_setup.GameCancelled();
-    EXPECT_FALSE(m_setup.FGameCancelled);
-
-    m_messages.clear();
+    // A cancel or a start heard outside a wait is not for this window.
     TGameStartInfo start;
     start.Players = {{QStringLiteral("2EE1127.0.0.1=Ann"), 0}, {QStringLiteral("2EE2127.0.0.1=Bea"), 0}};
     start.MyIndex = 1;
     start.Puzzle = kTestPuzzle;
     start.Solution = kTestSolution;
+    m_setup.GameCancelled();
+    m_setup.GameStarted(start);
+    EXPECT_FALSE(m_setup.FGameCancelled);
+    EXPECT_FALSE(m_setup.FGameStarted);
+    EXPECT_NE(m_setup.FMyIndex, 1);
+
+    m_messages.clear();
     join([&](int pass) {
         // The tick drops the chosen row during the wait; its type was read before.
         m_setup.lvGames->setRowCount(0);
@@ -260,13 +292,16 @@ TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAn
     RecordingUdpThread& thread = giveThread();
     TfrmPlayerScores scores;
     frmPlayerScores = &scores;
-    m_setup.FGameType = 1;
     m_setup.FPlayers = {{QStringLiteral("2EE0127.0.0.1=Ann"), 0},
                         {QStringLiteral("2EE1127.0.0.1=Bob"), 0},
                         {QStringLiteral("2EE2127.0.0.1=Cy"), 0}};
     m_setup.FMyIndex = 1;
     m_setup.FPuzzle = kTestPuzzle;
     m_setup.FSolution = kTestSolution;
+    m_setup.FGameType = 2;
+    m_setup.ShowGameWindows(QRect(0, 0, 1024, 768));
+    EXPECT_FALSE(scores.isVisible()) << "head to head keeps no scores";
+    m_setup.FGameType = 1;
     m_setup.ShowGameWindows(QRect(0, 0, 1024, 768));
     EXPECT_TRUE(scores.isVisible());
     ASSERT_EQ(m_setup.FOpponentWindows.size(), 3u);
@@ -283,6 +318,8 @@ TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAn
     // Cell (1, 0) is empty in the puzzle and holds 2 in the solution.
     m_setup.PiecePlaced(2, 1, 0, 1);
     EXPECT_EQ(m_setup.FPlayers[2].Score, 1) << "a right digit";
+    EXPECT_EQ(scores.lvScores->item(0, 0)->text(), QStringLiteral("Cy"));
+    EXPECT_EQ(scores.lvScores->item(0, 1)->text(), QStringLiteral("1"));
     m_setup.PiecePlaced(2, 1, 0, -1);
     EXPECT_EQ(m_setup.FPlayers[2].Score, 1) << "an erasure";
     m_setup.PiecePlaced(2, 1, 0, 4);
@@ -317,4 +354,80 @@ TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAn
     EXPECT_FALSE(scores.isVisible());
     EXPECT_TRUE(m_setup.FOpponentWindows.empty());
     EXPECT_TRUE(cy.isNull());
+}
+
+TEST_F(MultiplayerSetupTest, ClosingTheWindowOrEndingTheProgramEndsAJoinWaitWithoutAGame)
+{
+    giveThread();
+    m_setup.GameLocated(row(QStringLiteral("Ann"), 2, 1, 0));
+    TGameStartInfo start;
+    start.Players = {{QStringLiteral("2EE1127.0.0.1=Ann"), 0}, {QStringLiteral("2EE2127.0.0.1=Bea"), 0}};
+    start.MyIndex = 1;
+    start.Puzzle = kTestPuzzle;
+    start.Solution = kTestSolution;
+
+    join([&](int pass) {
+        if (pass == 2)
+            m_setup.btnCancel->click();
+        else if (pass == 3)
+            m_setup.GameStarted(start);
+    });
+    EXPECT_EQ(m_passes, 2);
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_NE(m_setup.result(), QDialog::Accepted);
+    EXPECT_TRUE(m_setup.panWaitingGameStart->isHidden());
+
+    // The program told to end (the main window closed by a signal) stops
+    // every event loop; the wait must not hold the exit for two minutes.
+    join([&](int pass) {
+        if (pass == 2)
+            QCoreApplication::exit(0);
+    });
+    // The next event loop of the whole application clears the request.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    EXPECT_EQ(m_passes, 2);
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_NE(m_setup.result(), QDialog::Accepted);
+}
+
+TEST_F(MultiplayerSetupTest, JoinAndHostDoNothingWhileAJoinWaits)
+{
+    giveThread();
+    m_setup.GameLocated(row(QStringLiteral("Ann"), 2, 1, 0));
+    TfrmEnterName& prompt = m_setup.namePrompt();
+    QTimer refuse;
+    refuse.setInterval(5);
+    QObject::connect(&refuse, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() == &prompt) {
+            ++m_prompts;
+            prompt.reject();
+        }
+    });
+    join([&](int pass) {
+        if (pass == 1) {
+            refuse.start();
+            m_setup.btnJoin->click();
+            m_setup.BtnHost->click();
+        } else if (pass == 2) {
+            m_setup.GameCancelled();
+        }
+    });
+    EXPECT_EQ(m_prompts, 1) << "only the join's own name prompt";
+    EXPECT_EQ(m_passes, 2);
+    EXPECT_EQ(m_messages, QStringList{QStringLiteral("The game was cancelled by the host.")});
+}
+
+TEST_F(MultiplayerSetupTest, APlayerOutOfReachDoesNotKeepAMoveFromTheOthers)
+{
+    RecordingUdpThread& thread = giveThread();
+    m_setup.FPlayers = {{QStringLiteral("2EE0nowhere=Ann"), 0},
+                        {QStringLiteral("2EE1127.0.0.1=Bob"), 0},
+                        {QStringLiteral("2EE2127.0.0.1=Cy"), 0}};
+    m_setup.FMyIndex = 1;
+    EXPECT_NO_THROW(m_setup.SendPiecePlaced(0, 8, 4));
+    ASSERT_EQ(thread.sent.size(), 2u);
+    EXPECT_EQ(thread.sent[1].port, 0x2EE2);
+    EXPECT_TRUE(thread.sent[1].bytes.endsWith(QByteArray("SudokuGamePiecePlaced010804", 27) + '\0'));
+    EXPECT_EQ(m_messages.size(), 1) << "the failed send is told";
 }
