@@ -100,9 +100,9 @@ public:
     QString FShellFolderName;      // "appdata": root of the saved games and scores
     QString FAppFolder;            // data folder, ending with a separator
     bool FGraphicsLoaded = false;  // set by the first theme load; frames draw from then on
-    std::uint8_t GameState = 0;    // 0 home, 1 design, 2 playing, 3 paused, 4 finished
+    std::uint8_t GameState = 0;    // a GameState:: value (GameState.h): home, design, playing, paused, finished
     double FGameTime = 0.0;        // seconds of play of the current game
-    std::uint8_t FGameType = 0;    // 0 single player, 1 battle, 2 head to head
+    std::uint8_t FGameType = 0;    // a GameType:: value (GameType.h): single player, battle, head to head
     bool FForceSolved = false;     // the next completion check counts the grid as solved
     TMouseState FMouse;
     std::uint8_t FErrorFlash = 0;  // frames left of the wrong-digit marking
@@ -276,7 +276,7 @@ public:
     void mnuSaveClick();
     void ChargeJeu();
     void ShowLoadedDifficulty(std::uint8_t level);
-    // dataRoot/<FText(0)>/Parties, dataRoot being the user's data folder.
+    // dataRoot/<FText(Line::ProgramWord)>/Parties, dataRoot being the user's data folder.
     QString gamesFolder() const;
     // Empties ListBox1 and fills it with the lines in the order given; the
     // widget itself never sorts (its order would be case-sensitive).
@@ -308,15 +308,15 @@ public:
     void AjouteScore();
     void ScoresClick();
     void BtRegleClick();
-    // The list's pop-up item: deletes the selected score (window kind 7) or
-    // saved game (kind 1).
+    // The list's pop-up item: deletes the selected score (window kind
+    // Scores) or saved game (kind LoadChooser).
     void EffacerClick();
     // Removes the line of ListBox1's row `entry` from the score file
     // ("scores") or the saved-game index ("charge", the game's file going
     // with it). False with no entry, another word, or a file error (shown
     // in a message box); the entry should then stay listed.
     bool EnleveLigne(const QString& fileWord, int entry);
-    // dataRoot/<FText(0)>/Scores/Scores.frd.
+    // dataRoot/<FText(Line::ProgramWord)>/Scores/Scores.frd.
     QString scoreFile() const;
 
 signals:

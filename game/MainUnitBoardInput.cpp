@@ -5,6 +5,8 @@
 #include "MainUnit.h"
 
 #include "Fenetres.h"
+#include "GameState.h"
+#include "GameType.h"
 #include "MessageBox.h"
 #include "MultiPlayerSetupUnit.h"
 
@@ -42,7 +44,7 @@ void TfrmMain::EcranMouseDown(Qt::MouseButton button, int x, int y)
     // need the press.
     FMouse.press(button);
 
-    if (BoardInputBlocked || GameState == 0 || GameState == 4)
+    if (BoardInputBlocked || GameState == GameState::Home || GameState == GameState::Finished)
         return;
     // A press the board acts on is the board's alone: no button drawn under
     // the picker takes it afterwards, nor the window a placement opens.
@@ -150,7 +152,7 @@ void TfrmMain::EcranMouseMove(int x, int y)
             FPickerOpen = false;
     }
 
-    if (GameState == 2 && x > left + kInnerMargin && x < right - kInnerMargin && y > top + kInnerMargin
+    if (GameState == GameState::Playing && x > left + kInnerMargin && x < right - kInnerMargin && y > top + kInnerMargin
         && y < bottom - kInnerMargin) {
         const int cx = (x - FBoardLeft) / FCellWidth;
         const int cy = (y - FBoardTop) / FCellHeight;
@@ -171,11 +173,11 @@ void TfrmMain::PlacePionDansGrille()
     // The eraser (-1) writes the empty value.
     const auto value = static_cast<std::uint8_t>(piece < 0 ? kEmptyCell : piece);
 
-    if (GameState == 1) {
+    if (GameState == GameState::Design) {
         FCurrent[i] = value;
         return;
     }
-    if (GameState != 2)
+    if (GameState != GameState::Playing)
         return;
 
     if (FGivens[i] != kEmptyCell) {
@@ -183,7 +185,7 @@ void TfrmMain::PlacePionDansGrille()
         return;
     }
     // In a battle a cell that holds its right digit is scored and settled.
-    if (FGameType == 1 && FCurrent[i] == FSolution[i]) {
+    if (FGameType == GameType::Battle && FCurrent[i] == FSolution[i]) {
         JoueSon(QStringLiteral("Impossible"));
         return;
     }
@@ -195,8 +197,8 @@ void TfrmMain::PlacePionDansGrille()
         JoueSon(QStringLiteral("erase"));
     FCurrent[i] = value;
 
-    if (FGameType != 0 && frmMultiplayerSetup) {
-        if (FGameType == 1) {
+    if (FGameType != GameType::SinglePlayer && frmMultiplayerSetup) {
+        if (FGameType == GameType::Battle) {
             if (FCurrent[i] == FSolution[i])
                 frmMultiplayerSetup->IncMyScore();
             else if (FCurrent[i] != kEmptyCell)

@@ -6,7 +6,9 @@
 
 #include "ButtonColumn.h"
 #include "Fenetres.h"
+#include "LanguageLines.h"
 #include "UnitePerso.h"
+#include "WindowKind.h"
 
 namespace {
 
@@ -100,53 +102,53 @@ void TfrmMain::drawMessageWindow()
 void TfrmMain::runButtonCommand(int button, bool homeColumn)
 {
     switch (button) {
-    case 0:
+    case ButtonId::Solve:
         mnuSolveClick();
         break;
-    case 1:
+    case ButtonId::Replay:
         // The replay question; its yes answer starts a new game.
-        OpenMessageWindow(3, FText(35), FText(1), FText(2));
+        OpenMessageWindow(WindowKind::Replay, FText(Line::ReplayQuestion), FText(Line::Yes), FText(Line::No));
         break;
-    case 2:
+    case ButtonId::Check:
         mnuCheckClick();
         break;
-    case 3:
+    case ButtonId::Print:
         mnuPrintClick();
         break;
-    case 4:
+    case ButtonId::Load:
         mnuLoadClick();
         break;
-    case 5:
+    case ButtonId::Options:
         BtOptionsClick();
         break;
-    case 7:
+    case ButtonId::Save:
         mnuSaveClick();
         break;
-    case 8:
+    case ButtonId::Play:
         tbPlayClick();
         break;
-    case 9:
+    case ButtonId::Quit:
         if (homeColumn)
             Quitter_JeuClick();
         else
             MnuQuitClick();
         break;
-    case 10:
+    case ButtonId::Help:
         mnuHintClick();
         break;
-    case 12:
+    case ButtonId::NewGame:
         Nouvelle_PartieClick();
         break;
-    case 13:
+    case ButtonId::Design:
         ConceptionClick();
         break;
-    case 14:
+    case ButtonId::Rules:
         BtRegleClick();
         break;
-    case 15:
+    case ButtonId::Scores:
         ScoresClick();
         break;
-    case 16:
+    case ButtonId::Multiplayer:
         mnuMultiplayerClick();
         break;
     default:

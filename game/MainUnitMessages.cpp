@@ -2,10 +2,13 @@
 // message window does to the game.
 #include "MainUnit.h"
 
+#include "ButtonId.h"
 #include "Fenetres.h"
+#include "GameState.h"
 #include "MessageBox.h"
 #include "PanelStatusBar.h"
 #include "UnitePerso.h"
+#include "WindowKind.h"
 
 #include <QFrame>
 #include <QTimer>
@@ -56,34 +59,33 @@ void TfrmMain::TimerMessageTimer()
 void TfrmMain::afterAnswer(std::uint8_t kind)
 {
     switch (kind) {
-    case 0: // the win: the time joins the scores
+    case WindowKind::Won: // the time joins the scores
         runAnswerCommand([this] { AjouteScore(); });
-        for (int i : {1, 9, 4, 5})
-            Buttons[i].Enabled = true;
+        enableButtons({ButtonId::Replay, ButtonId::Quit, ButtonId::Load, ButtonId::Options}, true);
         break;
-    case 1: // the load chooser
+    case WindowKind::LoadChooser:
         runAnswerCommand([this] { ChargeJeu(); });
         break;
-    case 3: // play again
+    case WindowKind::Replay:
         runAnswerCommand([this] { BtRejoueClick(); });
         break;
-    case 4: // quit the program: no frame may run while the window closes
+    case WindowKind::QuitProgram: // quit the program: no frame may run while the window closes
         runAnswerCommand([this] {
             DXTimer->stop();
             close();
         });
         break;
-    case 5: // the designed grid becomes the puzzle
+    case WindowKind::DesignAccepted: // the designed grid becomes the puzzle
         runAnswerCommand([this] { valideGrilleClic(); });
-        Buttons[4].Visible = false;
+        Buttons[ButtonId::Load].Visible = false;
         break;
-    case 6: // leave the game for the home screen
+    case WindowKind::QuitGame: // leave the game for the home screen
         Panel_Options->hide();
         GameMenu.Visible = false;
-        Buttons[10].Visible = false;
+        Buttons[ButtonId::Help].Visible = false;
         HomeScreen.Visible = true;
-        GameState = 0;
-        Buttons[4].Visible = true;
+        GameState = GameState::Home;
+        Buttons[ButtonId::Load].Visible = true;
         break;
     default:
         break;

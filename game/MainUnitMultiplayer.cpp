@@ -4,7 +4,11 @@
 // setup window (net/).
 #include "MainUnit.h"
 
+#include "ButtonId.h"
 #include "Fenetres.h"
+#include "GameState.h"
+#include "GameType.h"
+#include "LanguageLines.h"
 #include "MessageBox.h"
 #include "MultiPlayerSetupUnit.h"
 #include "NetError.h"
@@ -21,18 +25,6 @@
 #include <iterator>
 
 namespace {
-
-void enableButtons(std::initializer_list<int> buttons, bool enabled)
-{
-    for (int i : buttons)
-        Buttons[i].Enabled = enabled;
-}
-
-void showButtons(std::initializer_list<int> buttons, bool visible)
-{
-    for (int i : buttons)
-        Buttons[i].Visible = visible;
-}
 
 // Writes a grid text (rows from the top joined by "+", each row's cells from
 // the left; a digit or "_") into a grid at x * 9 + y.
@@ -88,7 +80,7 @@ void TfrmMain::mnuMultiplayerClick()
 {
     if (!frmMultiplayerSetup)
         return;
-    if (GameState == 2 && FGameType != 0) {
+    if (GameState == GameState::Playing && FGameType != GameType::SinglePlayer) {
         const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
                                                 "Do you wish to terminate the current game?");
         if (!AskYesNo(question, this))
@@ -96,7 +88,7 @@ void TfrmMain::mnuMultiplayerClick()
         // The game is over for the others: what is left on the board is a
         // game of one.
         frmMultiplayerSetup->StopMultiplayer();
-        FGameType = 0;
+        FGameType = GameType::SinglePlayer;
     }
 
     TUdpThread* thread = nullptr;
@@ -139,16 +131,16 @@ void TfrmMain::TakeOverNetworkGame()
     // The view of a new game.
     HomeScreen.Visible = false;
     GameMenu.Visible = true;
-    showButtons({8}, false);
-    showButtons({7, 1, 4, 2}, true);
-    enableButtons({4, 7}, true);
-    Buttons[10].Visible = ComboBox2->currentText() == FText(23);
+    showButtons({ButtonId::Play}, false);
+    showButtons({ButtonId::Save, ButtonId::Replay, ButtonId::Load, ButtonId::Check}, true);
+    enableButtons({ButtonId::Load, ButtonId::Save}, true);
+    Buttons[ButtonId::Help].Visible = ComboBox2->currentText() == FText(Line::FirstLevelName);
     FPickerOpen = false;
 
-    GameState = 2;
+    GameState = GameState::Playing;
     FGameTime = 0.0;
     Timer1->start();
-    enableButtons({0, 2, 3, 12}, false);
+    enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::Print, ButtonId::NewGame}, false);
     PanPaused->hide();
 
     setup.ShowGameWindows(frameGeometry());

@@ -5,6 +5,7 @@
 
 #include "ClickableImage.h"
 #include "DisplayMode.h"
+#include "LanguageLines.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -155,13 +156,13 @@ void TfrmMain::ComboBox4Change(QObject* sender)
 {
     Q_UNUSED(sender);
     // Each test reads the row again and compares it exactly.
-    if (ComboBox4->currentText() == FText(36)) {
+    if (ComboBox4->currentText() == FText(Line::DisplayDesktop)) {
         TestAndSetDisplayMode(SavedScreenWidth, SavedScreenHeight, SavedColorDepth);
         // Centred on the screen as it is after the switch.
         const DisplayModeInfo screen = displayBackend().currentMode();
         move(screen.width / 2 - 512, screen.height / 2 - 384);
     }
-    if (ComboBox4->currentText() == FText(37)) {
+    if (ComboBox4->currentText() == FText(Line::Display1024)) {
         TestAndSetDisplayMode(1024, 768, 16);
         move(0, 0);
     }
