@@ -148,13 +148,17 @@ public:
     // ---- MainUnitMenus.cpp: button columns, help button, message window ----
     void DrawMenus();
 
-    // ---- MainUnitMessages.cpp: texts, sounds, status messages, message-window host ----
+    // ---- MainUnitTexts.cpp: language lines and the status-bar message ----
     QString FText(int n) const override;
     const QStringList& FLangLines() const { return m_texts.FLangLines(); }
-    void JoueSon(const QString& name);
-    Sounds& sounds() { return m_sounds; }
     void FMessage(const QString& text);
     void TimerMessageTimer();
+
+    // ---- MainUnitSounds.cpp: the wave sounds ----
+    void JoueSon(const QString& name);
+    Sounds& sounds() { return m_sounds; }
+
+    // ---- MainUnitMessageWindow.cpp: host of the message windows ----
     QListWidget* ListBox1() override { return m_listBox1; }
     // A yes to the message window of that kind: runs its command and sets
     // the buttons, screens and game state that follow.
@@ -190,17 +194,10 @@ public:
     // Ends the game when the grid equals the solution (or the developer
     // shortcut armed it) or an opponent finished.
     void CheckCompletion();
-    // The result of a finished battle from the scores list's rows (name,
-    // score; highest first).
-    static QString BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime);
     void MnuQuitClick();
     void Quitter_JeuClick();
     void BtOptionsClick();
     void ResetBoardView();
-    void Timer1Timer();
-    QString ClockText() const;
-    // Key released anywhere in the window (a virtual-key code: '1' is 49).
-    void FormKeyUp(int key);
     // Commands that no control runs.
     void mnuResetClick();
     void mnutestClick();
@@ -208,7 +205,18 @@ public:
     using SudokuEngine::GeneratePuzzle;
     void GeneratePuzzle() override;
 
-    // ---- MainUnitMultiplayer.cpp: the way into a network game ----
+    // ---- MainUnitClock.cpp: the game clock ----
+    void Timer1Timer();
+    QString ClockText() const;
+
+    // ---- MainUnitKeyboard.cpp: the key preview and the keys it hands on ----
+    // Makes every key released in the window reach FormKeyUp; called once at
+    // creation.
+    void connectKeyPreview();
+    // Key released anywhere in the window (a virtual-key code: '1' is 49).
+    void FormKeyUp(int key);
+
+    // ---- MainUnitMultiplayer.cpp: the way into a network game and the battle result ----
     // The home screen's Multiplayer button: after the question when a
     // network game runs, the setup window with a new network thread; on OK
     // the network game it set up is played here.
@@ -225,13 +233,18 @@ public:
     QString GridToText() const override;
     QString SolutionToText() const override;
     QRect MainWindowGeometry() const override;
+    // The result of a finished battle from the scores list's rows (name,
+    // score; highest first).
+    static QString BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime);
+    // Shows the result of the battle just finished, from the scores window.
+    void ShowBattleResult();
 
     // ---- MainUnitCheckHint.cpp: the helps paid for on the clock ----
     void mnuCheckClick();
     void mnuHintClick();
 
-    // ---- MainUnitOptions.cpp: the option rows and the key preview ----
-    // Binds the arrow images and the key preview; called once at creation.
+    // ---- MainUnitOptions.cpp: the option rows ----
+    // Binds the arrow images; called once at creation.
     void connectOptionsPanel();
     // Steps the row's text through its items: direction 0 previous, 1 next.
     void ChangeCombocontent(QComboBox* row, int direction);

@@ -1,6 +1,6 @@
 // The life of one game: the commands that start, pause, finish and leave a
-// game, the completion check after every placement, the game clock and the
-// button flags of each state.
+// game, the completion check after every placement and the button flags of
+// each state.
 #include "MainUnit.h"
 
 #include "ButtonId.h"
@@ -8,10 +8,8 @@
 #include "GameState.h"
 #include "GameType.h"
 #include "LanguageLines.h"
-#include "MessageBox.h"
 #include "MultiPlayerSetupUnit.h"
 #include "PanelStatusBar.h"
-#include "PlayerScoresUnit.h"
 #include "UnitePerso.h"
 #include "WindowKind.h"
 
@@ -19,13 +17,10 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <iterator>
 
 namespace {
@@ -63,26 +58,6 @@ bool othersCompleted()
 {
     return frmMultiplayerSetup && frmMultiplayerSetup->CheckOthersCompleted();
 }
-
-// The rows of the scores window, top to bottom: name and score.
-QList<QPair<QString, int>> scoresWindowRows()
-{
-    QList<QPair<QString, int>> rows;
-    if (!frmPlayerScores)
-        return rows;
-    const QTableWidget* list = frmPlayerScores->lvScores;
-    for (int row = 0; row < list->rowCount(); ++row) {
-        const QTableWidgetItem* name = list->item(row, 0);
-        const QTableWidgetItem* score = list->item(row, 1);
-        rows.append({name ? name->text() : QString(), score ? score->text().toInt() : 0});
-    }
-    return rows;
-}
-
-// The developer's name that arms the shortcut of FormKeyUp.
-const QString kDeveloperName = QStringLiteral("Térovine");
-// The key of the digit 1 on the main keyboard.
-constexpr int kDigitOneKey = 49;
 
 } // namespace
 
@@ -236,34 +211,9 @@ void TfrmMain::CheckCompletion()
                               + ClockText() + QLatin1Char(' '),
                           FText(Line::Yes), QString());
     } else if (solved && FGameType == GameType::Battle) {
-        ShowMessage(BattleResultText(scoresWindowRows(), FGameTime));
+        ShowBattleResult();
     }
     UpdateStatusBar();
-}
-
-QString TfrmMain::BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime)
-{
-    const QString lasted = QStringLiteral("The game lasted ") + QString::number(static_cast<qint64>(gameTime))
-                           + QStringLiteral(" seconds");
-    if (rows.isEmpty())
-        return QStringLiteral("The game is complete.\r\n") + lasted;
-
-    const int best = rows.first().second;
-    QStringList winners;
-    for (const auto& row : rows) {
-        if (row.second != best)
-            break;
-        winners << row.first;
-    }
-    const QString score = QString::number(best);
-    if (winners.size() == 1)
-        return QStringLiteral("The game is complete. ") + winners.first() + QStringLiteral(" wins with ") + score
-               + QStringLiteral(" points\r\n") + lasted;
-    QString text = QStringLiteral("The game is a draw. ") + QString::number(winners.size())
-                   + QStringLiteral(" players scored ") + score + QStringLiteral(" points\r\n");
-    for (const QString& name : winners)
-        text += name + QStringLiteral("\r\n");
-    return text + lasted;
 }
 
 void TfrmMain::MnuQuitClick()
@@ -288,30 +238,6 @@ void TfrmMain::ResetBoardView()
     FCellWidth = Image1Virtuel->width() / 9;
     FCellHeight = Image1Virtuel->height() / 9;
     FForceSolved = false;
-}
-
-QString TfrmMain::ClockText() const
-{
-    if (FGameTime > 3600.0)
-        return FText(Line::TimeOverAnHour);
-    const qint64 seconds = static_cast<qint64>(FGameTime);
-    return QString::number(seconds / 60) + QLatin1Char(' ') + FText(Line::Minutes) + QLatin1Char(' ')
-           + QString::number(seconds % 60) + QLatin1Char(' ') + FText(Line::Seconds);
-}
-
-void TfrmMain::Timer1Timer()
-{
-    if (GameState != GameState::Playing)
-        return;
-    FGameTime += Timer1->interval() / 1000.0;
-    StatusBar1->setPanelText(1, FText(Line::GameTimeLabel) + QLatin1Char(' ') + ClockText());
-}
-
-void TfrmMain::FormKeyUp(int key)
-{
-    // Compared as typed: letter case and the accent count.
-    if (key == kDigitOneKey && NomDuJoueur->text() == kDeveloperName)
-        FForceSolved = true;
 }
 
 void TfrmMain::mnuResetClick()

@@ -1,7 +1,7 @@
 // The way into a network game: the home screen's Multiplayer command, the
 // setup window over a new network thread, and the main window taking over
-// the game that window set up. The hooks of the running game live with the
-// setup window (net/).
+// the game that window set up; and the way out of a battle, its result. The
+// hooks of the running game live with the setup window (net/).
 #include "MainUnit.h"
 
 #include "ButtonId.h"
@@ -12,12 +12,14 @@
 #include "MessageBox.h"
 #include "MultiPlayerSetupUnit.h"
 #include "NetError.h"
+#include "PlayerScoresUnit.h"
 #include "UdpThreadUnit.h"
 #include "UnitePerso.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
@@ -73,6 +75,21 @@ private:
     Grids m_grids;
     std::uint8_t m_level;
 };
+
+// The rows of the scores window, top to bottom: name and score.
+QList<QPair<QString, int>> scoresWindowRows()
+{
+    QList<QPair<QString, int>> rows;
+    if (!frmPlayerScores)
+        return rows;
+    const QTableWidget* list = frmPlayerScores->lvScores;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        const QTableWidgetItem* name = list->item(row, 0);
+        const QTableWidgetItem* score = list->item(row, 1);
+        rows.append({name ? name->text() : QString(), score ? score->text().toInt() : 0});
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -160,4 +177,34 @@ QString TfrmMain::SolutionToText() const
 QRect TfrmMain::MainWindowGeometry() const
 {
     return frameGeometry();
+}
+
+QString TfrmMain::BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime)
+{
+    const QString lasted = QStringLiteral("The game lasted ") + QString::number(static_cast<qint64>(gameTime))
+                           + QStringLiteral(" seconds");
+    if (rows.isEmpty())
+        return QStringLiteral("The game is complete.\r\n") + lasted;
+
+    const int best = rows.first().second;
+    QStringList winners;
+    for (const auto& row : rows) {
+        if (row.second != best)
+            break;
+        winners << row.first;
+    }
+    const QString score = QString::number(best);
+    if (winners.size() == 1)
+        return QStringLiteral("The game is complete. ") + winners.first() + QStringLiteral(" wins with ") + score
+               + QStringLiteral(" points\r\n") + lasted;
+    QString text = QStringLiteral("The game is a draw. ") + QString::number(winners.size())
+                   + QStringLiteral(" players scored ") + score + QStringLiteral(" points\r\n");
+    for (const QString& name : winners)
+        text += name + QStringLiteral("\r\n");
+    return text + lasted;
+}
+
+void TfrmMain::ShowBattleResult()
+{
+    ShowMessage(BattleResultText(scoresWindowRows(), FGameTime));
 }

@@ -1,12 +1,11 @@
-// Language lines, sounds and the status-bar message, and what a yes to each
-// message window does to the game.
+// The main window as host of the message windows: what a yes to each
+// window kind does to the game.
 #include "MainUnit.h"
 
 #include "ButtonId.h"
 #include "Fenetres.h"
 #include "GameState.h"
 #include "MessageBox.h"
-#include "PanelStatusBar.h"
 #include "UnitePerso.h"
 #include "WindowKind.h"
 
@@ -16,9 +15,6 @@
 #include <exception>
 
 namespace {
-
-// The status bar's last panel holds the messages.
-constexpr int kMessagePanel = 4;
 
 // Runs the command of an answer. A command that fails is reported here, so
 // the button flags that follow it are still set.
@@ -33,28 +29,6 @@ void runAnswerCommand(Command command)
 }
 
 } // namespace
-
-QString TfrmMain::FText(int n) const
-{
-    return m_texts.FText(n);
-}
-
-void TfrmMain::JoueSon(const QString& name)
-{
-    m_sounds.JoueSon(name);
-}
-
-void TfrmMain::FMessage(const QString& text)
-{
-    // The message timer keeps its running period: the text goes at its next tick.
-    StatusBar1->setPanelText(kMessagePanel, text);
-    JoueSon(QStringLiteral("Message"));
-}
-
-void TfrmMain::TimerMessageTimer()
-{
-    StatusBar1->setPanelText(kMessagePanel, QString());
-}
 
 void TfrmMain::afterAnswer(std::uint8_t kind)
 {
