@@ -107,9 +107,8 @@ public:
     TMouseState FMouse;
     std::uint8_t FErrorFlash = 0;  // frames left of the wrong-digit marking
 
-    // Board geometry: origin and cell size on the screen.
-    std::int32_t FBoardLeft = 298;
-    std::int32_t FBoardTop = 140;
+    // Cell size on the screen. The board's place and size are Image1Virtuel's
+    // geometry, the one source of the board origin.
     std::int32_t FCellWidth = 60;
     std::int32_t FCellHeight = 60;
 

@@ -64,8 +64,8 @@ void TfrmMain::EcranMouseDown(Qt::MouseButton button, int x, int y)
 bool TfrmMain::pressOnBoard(Qt::MouseButton button, int x, int y)
 {
     const QRect board = Image1Virtuel->geometry();
-    const int cx = (x - FBoardLeft) / FCellWidth;
-    const int cy = (y - FBoardTop) / FCellHeight;
+    const int cx = (x - board.left()) / FCellWidth;
+    const int cy = (y - board.top()) / FCellHeight;
 
     if (!FPickerOpen) {
         const bool inner = x >= board.left() + kInnerMargin && x <= board.left() + board.width() - kInnerMargin
@@ -74,8 +74,8 @@ bool TfrmMain::pressOnBoard(Qt::MouseButton button, int x, int y)
             return false;
         if (FGivens[cx * 9 + cy] != kEmptyCell)
             return false;
-        FPickerLeft = FBoardLeft + cx * FCellWidth + FCellWidth / 2 - kPickerReach;
-        FPickerTop = FBoardTop + cy * FCellHeight + FCellHeight / 2 - kPickerReach;
+        FPickerLeft = board.left() + cx * FCellWidth + FCellWidth / 2 - kPickerReach;
+        FPickerTop = board.top() + cy * FCellHeight + FCellHeight / 2 - kPickerReach;
         FPickerOpen = true;
         FPickerCellX = cx;
         FPickerCellY = cy;
@@ -154,8 +154,8 @@ void TfrmMain::EcranMouseMove(int x, int y)
 
     if (GameState == GameState::Playing && x > left + kInnerMargin && x < right - kInnerMargin && y > top + kInnerMargin
         && y < bottom - kInnerMargin) {
-        const int cx = (x - FBoardLeft) / FCellWidth;
-        const int cy = (y - FBoardTop) / FCellHeight;
+        const int cx = (x - left) / FCellWidth;
+        const int cy = (y - top) / FCellHeight;
         if (cx >= 0 && cx <= 8 && cy >= 0 && cy <= 8 && FCurrent[cx * 9 + cy] == kEmptyCell)
             FMouse.Cursor = crHandPoint;
     }

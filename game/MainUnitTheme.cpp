@@ -25,8 +25,6 @@ void TfrmMain::ChargeGraphismes(const QString& theme)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int desktopHeight = screen ? screen->geometry().height() : 768;
     setGeometry(0, 0, 1024, desktopHeight);
-    FBoardLeft = Image1Virtuel->x();
-    FBoardTop = Image1Virtuel->y();
 
     const ThemeLoadResult loaded =
         loadThemeGraphics(FAppFolder, theme, [this](int n) { return FText(n); });
