@@ -43,8 +43,6 @@ inline constexpr std::array<ColumnEntry, 7> kHomeColumn{{
     {ButtonId::Quit, Face::Exit}}};
 
 // The help button stands alone in the top-right corner.
-inline constexpr int kHelpButton = ButtonId::Help;
-inline constexpr std::uint8_t kHelpFace = Face::Help;
 inline constexpr int kHelpX = 940;
 inline constexpr int kHelpY = 1;
 

@@ -15,8 +15,6 @@ namespace {
 constexpr int kHomeScreenImage = 3;
 constexpr int kMessageWindowImage = 4;
 constexpr int kAnswerFrameImage = 6;
-constexpr std::uint8_t kYesFace = 1;
-constexpr std::uint8_t kNoFace = 2;
 constexpr int kLeftClick = 1;
 
 } // namespace
@@ -43,9 +41,9 @@ void TfrmMain::drawGameColumn()
         if (DrawImageButton(button.Enabled, button.Visible, kGameColumnX, y, FMouse, entry.face) == kLeftClick)
             runButtonCommand(entry.button, false);
     }
-    const TKaloBouton& help = Buttons[kHelpButton];
-    if (DrawImageButton(help.Enabled, help.Visible, kHelpX, kHelpY, FMouse, kHelpFace) == kLeftClick)
-        runButtonCommand(kHelpButton, false);
+    const TKaloBouton& help = Buttons[ButtonId::Help];
+    if (DrawImageButton(help.Enabled, help.Visible, kHelpX, kHelpY, FMouse, Face::Help) == kLeftClick)
+        runButtonCommand(ButtonId::Help, false);
 }
 
 void TfrmMain::drawHomeColumn()
@@ -73,7 +71,7 @@ void TfrmMain::drawMessageWindow()
 
     DrawScreenImage(x + kYesOffsetX, y + kAnswerOffsetY, ScreenImages.item(kAnswerFrameImage), 255);
     if (DrawImageButton(YesButton.Enabled, YesButton.Visible, x + kYesOffsetX, y + kAnswerOffsetY, FMouse,
-                        kYesFace)
+                        Face::Yes)
         == kLeftClick) {
         MessageWindow.Answer = true;
         CloseMessageWindow(MessageWindow.Kind);
@@ -81,7 +79,7 @@ void TfrmMain::drawMessageWindow()
 
     if (NoButton.Visible)
         DrawScreenImage(x + kNoOffsetX, y + kAnswerOffsetY, ScreenImages.item(kAnswerFrameImage), 255);
-    if (DrawImageButton(NoButton.Enabled, NoButton.Visible, x + kNoOffsetX, y + kAnswerOffsetY, FMouse, kNoFace)
+    if (DrawImageButton(NoButton.Enabled, NoButton.Visible, x + kNoOffsetX, y + kAnswerOffsetY, FMouse, Face::No)
         == kLeftClick) {
         MessageWindow.Answer = false;
         CloseMessageWindow(MessageWindow.Kind);
