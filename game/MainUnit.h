@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameState.h"
+#include "GameType.h"
 #include "LanguageTexts.h"
 #include "MessageWindowHost.h"
 #include "MusicHost.h"
@@ -100,9 +102,9 @@ public:
     QString FShellFolderName;      // "appdata": root of the saved games and scores
     QString FAppFolder;            // data folder, ending with a separator
     bool FGraphicsLoaded = false;  // set by the first theme load; frames draw from then on
-    std::uint8_t GameState = 0;    // a GameState:: value (GameState.h): home, design, playing, paused, finished
+    std::uint8_t GameState = GameState::Home;         // values in GameState.h
     double FGameTime = 0.0;        // seconds of play of the current game
-    std::uint8_t FGameType = 0;    // a GameType:: value (GameType.h): single player, battle, head to head
+    std::uint8_t FGameType = GameType::SinglePlayer;  // values in GameType.h
     bool FForceSolved = false;     // the next completion check counts the grid as solved
     TMouseState FMouse;
     std::uint8_t FErrorFlash = 0;  // frames left of the wrong-digit marking
