@@ -8,6 +8,7 @@
 #include "Random.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -36,8 +37,8 @@ void prepareGame(TfrmMain& w)
             w.FCurrent[i] = static_cast<std::uint8_t>((w.FSolution[i] + i % 2) % 9);
     }
     w.FPickerOpen = true;
-    w.FPickerLeft = w.FBoardLeft + 4 * w.FCellWidth + w.FCellWidth / 2 - 90;
-    w.FPickerTop = w.FBoardTop + 4 * w.FCellHeight + w.FCellHeight / 2 - 90;
+    w.FPickerLeft = w.Image1Virtuel->x() + 4 * w.FCellWidth + w.FCellWidth / 2 - 90;
+    w.FPickerTop = w.Image1Virtuel->y() + 4 * w.FCellHeight + w.FCellHeight / 2 - 90;
     w.FPickerSpin = 0;
     w.FHoverX = w.FPickerLeft + 80;
     w.FHoverY = w.FPickerTop + 140;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ButtonFaces.h"
+#include "ButtonId.h"
+
 #include <array>
 #include <cstdint>
 
@@ -18,21 +21,36 @@ inline constexpr int kButtonStep = 40;
 inline constexpr int kGameColumnX = 80;
 inline constexpr int kGameColumnY = 100;
 inline constexpr std::array<ColumnEntry, 9> kGameColumn{{
-    {0, 5}, {1, 4}, {2, 6}, {3, 9}, {4, 10}, {5, 8}, {7, 11}, {8, 17}, {9, 18}}};
+    {ButtonId::Solve, Face::Solve},
+    {ButtonId::Replay, Face::NewGame},
+    {ButtonId::Check, Face::Check},
+    {ButtonId::Print, Face::Print},
+    {ButtonId::Load, Face::Load},
+    {ButtonId::Options, Face::Options},
+    {ButtonId::Save, Face::Save},
+    {ButtonId::Play, Face::Play},
+    {ButtonId::Quit, Face::Quit}}};
 
 inline constexpr int kHomeColumnX = 450;
 inline constexpr int kHomeColumnY = 240;
 inline constexpr std::array<ColumnEntry, 7> kHomeColumn{{
-    {12, 4}, {13, 16}, {4, 10}, {15, 12}, {14, 14}, {16, 20}, {9, 13}}};
+    {ButtonId::NewGame, Face::NewGame},
+    {ButtonId::Design, Face::Design},
+    {ButtonId::Load, Face::Load},
+    {ButtonId::Scores, Face::Scores},
+    {ButtonId::Rules, Face::Rules},
+    {ButtonId::Multiplayer, Face::Multiplayer},
+    {ButtonId::Quit, Face::Exit}}};
 
 // The help button stands alone in the top-right corner.
-inline constexpr int kHelpButton = 10;
-inline constexpr std::uint8_t kHelpFace = 19;
 inline constexpr int kHelpX = 940;
 inline constexpr int kHelpY = 1;
 
 // Entries that belong to a drawn button (the others are never read).
-inline constexpr std::array<int, 15> kDrawnButtons{0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 13, 14, 15, 16};
+inline constexpr std::array<int, 15> kDrawnButtons{
+    ButtonId::Solve, ButtonId::Replay,  ButtonId::Check,  ButtonId::Print,  ButtonId::Load,
+    ButtonId::Options, ButtonId::Save,  ButtonId::Play,   ButtonId::Quit,   ButtonId::Help,
+    ButtonId::NewGame, ButtonId::Design, ButtonId::Rules, ButtonId::Scores, ButtonId::Multiplayer};
 
 // The message window: centred on x 512 at y 200, answer buttons with their
 // frames at (+50, +300) and (+300, +300), text lines from (+20) 18 pixels

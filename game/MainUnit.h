@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameState.h"
+#include "GameType.h"
 #include "LanguageTexts.h"
 #include "MessageWindowHost.h"
 #include "MusicHost.h"
@@ -100,16 +102,15 @@ public:
     QString FShellFolderName;      // "appdata": root of the saved games and scores
     QString FAppFolder;            // data folder, ending with a separator
     bool FGraphicsLoaded = false;  // set by the first theme load; frames draw from then on
-    std::uint8_t GameState = 0;    // 0 home, 1 design, 2 playing, 3 paused, 4 finished
+    std::uint8_t GameState = GameState::Home;         // values in GameState.h
     double FGameTime = 0.0;        // seconds of play of the current game
-    std::uint8_t FGameType = 0;    // 0 single player, 1 battle, 2 head to head
+    std::uint8_t FGameType = GameType::SinglePlayer;  // values in GameType.h
     bool FForceSolved = false;     // the next completion check counts the grid as solved
     TMouseState FMouse;
     std::uint8_t FErrorFlash = 0;  // frames left of the wrong-digit marking
 
-    // Board geometry: origin and cell size on the screen.
-    std::int32_t FBoardLeft = 298;
-    std::int32_t FBoardTop = 140;
+    // Cell size on the screen. The board's place and size are Image1Virtuel's
+    // geometry, the one source of the board origin.
     std::int32_t FCellWidth = 60;
     std::int32_t FCellHeight = 60;
 
@@ -148,13 +149,17 @@ public:
     // ---- MainUnitMenus.cpp: button columns, help button, message window ----
     void DrawMenus();
 
-    // ---- MainUnitMessages.cpp: texts, sounds, status messages, message-window host ----
+    // ---- MainUnitTexts.cpp: language lines and the status-bar message ----
     QString FText(int n) const override;
     const QStringList& FLangLines() const { return m_texts.FLangLines(); }
-    void JoueSon(const QString& name);
-    Sounds& sounds() { return m_sounds; }
     void FMessage(const QString& text);
     void TimerMessageTimer();
+
+    // ---- MainUnitSounds.cpp: the wave sounds ----
+    void JoueSon(const QString& name);
+    Sounds& sounds() { return m_sounds; }
+
+    // ---- MainUnitMessageWindow.cpp: host of the message windows ----
     QListWidget* ListBox1() override { return m_listBox1; }
     // A yes to the message window of that kind: runs its command and sets
     // the buttons, screens and game state that follow.
@@ -190,17 +195,10 @@ public:
     // Ends the game when the grid equals the solution (or the developer
     // shortcut armed it) or an opponent finished.
     void CheckCompletion();
-    // The result of a finished battle from the scores list's rows (name,
-    // score; highest first).
-    static QString BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime);
     void MnuQuitClick();
     void Quitter_JeuClick();
     void BtOptionsClick();
     void ResetBoardView();
-    void Timer1Timer();
-    QString ClockText() const;
-    // Key released anywhere in the window (a virtual-key code: '1' is 49).
-    void FormKeyUp(int key);
     // Commands that no control runs.
     void mnuResetClick();
     void mnutestClick();
@@ -208,7 +206,18 @@ public:
     using SudokuEngine::GeneratePuzzle;
     void GeneratePuzzle() override;
 
-    // ---- MainUnitMultiplayer.cpp: the way into a network game ----
+    // ---- MainUnitClock.cpp: the game clock ----
+    void Timer1Timer();
+    QString ClockText() const;
+
+    // ---- MainUnitKeyboard.cpp: the key preview and the keys it hands on ----
+    // Makes every key released in the window reach FormKeyUp; called once at
+    // creation.
+    void connectKeyPreview();
+    // Key released anywhere in the window (a virtual-key code: '1' is 49).
+    void FormKeyUp(int key);
+
+    // ---- MainUnitMultiplayer.cpp: the way into a network game and the battle result ----
     // The home screen's Multiplayer button: after the question when a
     // network game runs, the setup window with a new network thread; on OK
     // the network game it set up is played here.
@@ -225,13 +234,18 @@ public:
     QString GridToText() const override;
     QString SolutionToText() const override;
     QRect MainWindowGeometry() const override;
+    // The result of a finished battle from the scores list's rows (name,
+    // score; highest first).
+    static QString BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime);
+    // Shows the result of the battle just finished, from the scores window.
+    void ShowBattleResult();
 
     // ---- MainUnitCheckHint.cpp: the helps paid for on the clock ----
     void mnuCheckClick();
     void mnuHintClick();
 
-    // ---- MainUnitOptions.cpp: the option rows and the key preview ----
-    // Binds the arrow images and the key preview; called once at creation.
+    // ---- MainUnitOptions.cpp: the option rows ----
+    // Binds the arrow images; called once at creation.
     void connectOptionsPanel();
     // Steps the row's text through its items: direction 0 previous, 1 next.
     void ChangeCombocontent(QComboBox* row, int direction);
@@ -276,7 +290,7 @@ public:
     void mnuSaveClick();
     void ChargeJeu();
     void ShowLoadedDifficulty(std::uint8_t level);
-    // dataRoot/<FText(0)>/Parties, dataRoot being the user's data folder.
+    // dataRoot/<FText(Line::ProgramWord)>/Parties, dataRoot being the user's data folder.
     QString gamesFolder() const;
     // Empties ListBox1 and fills it with the lines in the order given; the
     // widget itself never sorts (its order would be case-sensitive).
@@ -308,15 +322,15 @@ public:
     void AjouteScore();
     void ScoresClick();
     void BtRegleClick();
-    // The list's pop-up item: deletes the selected score (window kind 7) or
-    // saved game (kind 1).
+    // The list's pop-up item: deletes the selected score (window kind
+    // Scores) or saved game (kind LoadChooser).
     void EffacerClick();
     // Removes the line of ListBox1's row `entry` from the score file
     // ("scores") or the saved-game index ("charge", the game's file going
     // with it). False with no entry, another word, or a file error (shown
     // in a message box); the entry should then stay listed.
     bool EnleveLigne(const QString& fileWord, int entry);
-    // dataRoot/<FText(0)>/Scores/Scores.frd.
+    // dataRoot/<FText(Line::ProgramWord)>/Scores/Scores.frd.
     QString scoreFile() const;
 
 signals:

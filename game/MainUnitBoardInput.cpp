@@ -5,6 +5,8 @@
 #include "MainUnit.h"
 
 #include "Fenetres.h"
+#include "GameState.h"
+#include "GameType.h"
 #include "MessageBox.h"
 #include "MultiPlayerSetupUnit.h"
 
@@ -42,7 +44,7 @@ void TfrmMain::EcranMouseDown(Qt::MouseButton button, int x, int y)
     // need the press.
     FMouse.press(button);
 
-    if (BoardInputBlocked || GameState == 0 || GameState == 4)
+    if (BoardInputBlocked || GameState == GameState::Home || GameState == GameState::Finished)
         return;
     // A press the board acts on is the board's alone: no button drawn under
     // the picker takes it afterwards, nor the window a placement opens.
@@ -62,8 +64,8 @@ void TfrmMain::EcranMouseDown(Qt::MouseButton button, int x, int y)
 bool TfrmMain::pressOnBoard(Qt::MouseButton button, int x, int y)
 {
     const QRect board = Image1Virtuel->geometry();
-    const int cx = (x - FBoardLeft) / FCellWidth;
-    const int cy = (y - FBoardTop) / FCellHeight;
+    const int cx = (x - board.left()) / FCellWidth;
+    const int cy = (y - board.top()) / FCellHeight;
 
     if (!FPickerOpen) {
         const bool inner = x >= board.left() + kInnerMargin && x <= board.left() + board.width() - kInnerMargin
@@ -72,8 +74,8 @@ bool TfrmMain::pressOnBoard(Qt::MouseButton button, int x, int y)
             return false;
         if (FGivens[cx * 9 + cy] != kEmptyCell)
             return false;
-        FPickerLeft = FBoardLeft + cx * FCellWidth + FCellWidth / 2 - kPickerReach;
-        FPickerTop = FBoardTop + cy * FCellHeight + FCellHeight / 2 - kPickerReach;
+        FPickerLeft = board.left() + cx * FCellWidth + FCellWidth / 2 - kPickerReach;
+        FPickerTop = board.top() + cy * FCellHeight + FCellHeight / 2 - kPickerReach;
         FPickerOpen = true;
         FPickerCellX = cx;
         FPickerCellY = cy;
@@ -150,10 +152,10 @@ void TfrmMain::EcranMouseMove(int x, int y)
             FPickerOpen = false;
     }
 
-    if (GameState == 2 && x > left + kInnerMargin && x < right - kInnerMargin && y > top + kInnerMargin
+    if (GameState == GameState::Playing && x > left + kInnerMargin && x < right - kInnerMargin && y > top + kInnerMargin
         && y < bottom - kInnerMargin) {
-        const int cx = (x - FBoardLeft) / FCellWidth;
-        const int cy = (y - FBoardTop) / FCellHeight;
+        const int cx = (x - left) / FCellWidth;
+        const int cy = (y - top) / FCellHeight;
         if (cx >= 0 && cx <= 8 && cy >= 0 && cy <= 8 && FCurrent[cx * 9 + cy] == kEmptyCell)
             FMouse.Cursor = crHandPoint;
     }
@@ -171,11 +173,11 @@ void TfrmMain::PlacePionDansGrille()
     // The eraser (-1) writes the empty value.
     const auto value = static_cast<std::uint8_t>(piece < 0 ? kEmptyCell : piece);
 
-    if (GameState == 1) {
+    if (GameState == GameState::Design) {
         FCurrent[i] = value;
         return;
     }
-    if (GameState != 2)
+    if (GameState != GameState::Playing)
         return;
 
     if (FGivens[i] != kEmptyCell) {
@@ -183,7 +185,7 @@ void TfrmMain::PlacePionDansGrille()
         return;
     }
     // In a battle a cell that holds its right digit is scored and settled.
-    if (FGameType == 1 && FCurrent[i] == FSolution[i]) {
+    if (FGameType == GameType::Battle && FCurrent[i] == FSolution[i]) {
         JoueSon(QStringLiteral("Impossible"));
         return;
     }
@@ -195,8 +197,8 @@ void TfrmMain::PlacePionDansGrille()
         JoueSon(QStringLiteral("erase"));
     FCurrent[i] = value;
 
-    if (FGameType != 0 && frmMultiplayerSetup) {
-        if (FGameType == 1) {
+    if (FGameType != GameType::SinglePlayer && frmMultiplayerSetup) {
+        if (FGameType == GameType::Battle) {
             if (FCurrent[i] == FSolution[i])
                 frmMultiplayerSetup->IncMyScore();
             else if (FCurrent[i] != kEmptyCell)

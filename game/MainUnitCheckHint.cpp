@@ -3,6 +3,7 @@
 // one cell that the candidate techniques have settled.
 #include "MainUnit.h"
 
+#include "LanguageLines.h"
 #include "Random.h"
 
 #include <vector>
@@ -23,7 +24,7 @@ void TfrmMain::mnuCheckClick()
 {
     FGameTime += kCheckPenalty;
     FErrorFlash = kErrorFlashFrames;
-    FMessage(FText(62));
+    FMessage(FText(Line::GridChecked));
     // This drawing is the first of the flashing frames.
     DrawScene();
 }
@@ -38,7 +39,7 @@ void TfrmMain::mnuHintClick()
         wrongDigits = FCurrent[i] != kEmptyCell && FCurrent[i] != FSolution[i];
     if (wrongDigits) {
         FErrorFlash = kErrorFlashFrames;
-        FMessage(FText(29));
+        FMessage(FText(Line::HintWrongDigits));
         return;
     }
 
@@ -54,7 +55,7 @@ void TfrmMain::mnuHintClick()
                 pool.push_back(i);
         }
     if (pool.empty()) {
-        FMessage(FText(30));
+        FMessage(FText(Line::HintNothingToShow));
         return;
     }
 
@@ -62,7 +63,7 @@ void TfrmMain::mnuHintClick()
     FCurrent[cell] = FSolution[cell];
     UpdateStatusBar();
     DrawScene();
-    FMessage(FText(51));
+    FMessage(FText(Line::HintGiven));
     // After the message's own sound, which would otherwise cut this one off.
     JoueSon(QStringLiteral("help"));
 }

@@ -103,6 +103,7 @@ TfrmMain::TfrmMain(const QString& appFolder, QWidget* parent)
 
     createComponents();
     connectOptionsPanel();
+    connectKeyPreview();
     connectMusicControls();
     setScreenBitmap(&Ecran->Bitmap());
     setMessageWindowHost(this);

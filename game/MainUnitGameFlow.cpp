@@ -1,41 +1,29 @@
 // The life of one game: the commands that start, pause, finish and leave a
-// game, the completion check after every placement, the game clock and the
-// button flags of each state.
+// game, the completion check after every placement and the button flags of
+// each state.
 #include "MainUnit.h"
 
+#include "ButtonId.h"
 #include "Fenetres.h"
-#include "MessageBox.h"
+#include "GameState.h"
+#include "GameType.h"
+#include "LanguageLines.h"
 #include "MultiPlayerSetupUnit.h"
-#include "PlayerScoresUnit.h"
 #include "PanelStatusBar.h"
 #include "UnitePerso.h"
+#include "WindowKind.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <iterator>
 
 namespace {
-
-void enableButtons(std::initializer_list<int> buttons, bool enabled)
-{
-    for (int i : buttons)
-        Buttons[i].Enabled = enabled;
-}
-
-void showButtons(std::initializer_list<int> buttons, bool visible)
-{
-    for (int i : buttons)
-        Buttons[i].Visible = visible;
-}
 
 // The hourglass over every window for the life of the object, also when the
 // work under it throws.
@@ -71,49 +59,30 @@ bool othersCompleted()
     return frmMultiplayerSetup && frmMultiplayerSetup->CheckOthersCompleted();
 }
 
-// The rows of the scores window, top to bottom: name and score.
-QList<QPair<QString, int>> scoresWindowRows()
-{
-    QList<QPair<QString, int>> rows;
-    if (!frmPlayerScores)
-        return rows;
-    const QTableWidget* list = frmPlayerScores->lvScores;
-    for (int row = 0; row < list->rowCount(); ++row) {
-        const QTableWidgetItem* name = list->item(row, 0);
-        const QTableWidgetItem* score = list->item(row, 1);
-        rows.append({name ? name->text() : QString(), score ? score->text().toInt() : 0});
-    }
-    return rows;
-}
-
-// The developer's name that arms the shortcut of FormKeyUp.
-const QString kDeveloperName = QStringLiteral("Térovine");
-// The key of the digit 1 on the main keyboard.
-constexpr int kDigitOneKey = 49;
-
 } // namespace
 
 void TfrmMain::Nouvelle_PartieClick()
 {
     HomeScreen.Visible = false;
     GameMenu.Visible = true;
-    showButtons({8}, false);
-    showButtons({7, 1, 4}, true);
+    showButtons({ButtonId::Play}, false);
+    showButtons({ButtonId::Save, ButtonId::Replay, ButtonId::Load}, true);
     mnuGenerateClick();
 }
 
 void TfrmMain::mnuGenerateClick()
 {
     stopMultiplayer();
-    GameState = 2;
-    FGameType = 0;
+    GameState = GameState::Playing;
+    FGameType = GameType::SinglePlayer;
     GeneratePuzzle();
     FGameTime = 0.0;
     Timer1->start();
-    enableButtons({0, 2, 3, 4, 7, 12}, true);
-    showButtons({2}, true);
+    enableButtons(
+        {ButtonId::Solve, ButtonId::Check, ButtonId::Print, ButtonId::Load, ButtonId::Save, ButtonId::NewGame}, true);
+    showButtons({ButtonId::Check}, true);
     FPickerOpen = false;
-    Buttons[10].Visible = ComboBox2->currentText() == FText(23);
+    Buttons[ButtonId::Help].Visible = ComboBox2->currentText() == FText(Line::FirstLevelName);
     PanPaused->hide();
 }
 
@@ -123,7 +92,7 @@ void TfrmMain::GeneratePuzzle()
     const WaitCursor hourglass;
     std::array<QString, 5> levelNames;
     for (int i = 0; i < 5; ++i)
-        levelNames[i] = FText(23 + i);
+        levelNames[i] = FText(Line::levelName(i));
     SudokuEngine::GeneratePuzzle(LevelFromDifficultyText(ComboBox2->currentText(), levelNames));
 }
 
@@ -135,8 +104,8 @@ void TfrmMain::BtRejoueClick()
 void TfrmMain::ConceptionClick()
 {
     HomeScreen.Visible = false;
-    showButtons({2, 10, 7, 1, 4}, false);
-    showButtons({8}, true);
+    showButtons({ButtonId::Check, ButtonId::Help, ButtonId::Save, ButtonId::Replay, ButtonId::Load}, false);
+    showButtons({ButtonId::Play}, true);
     mnuNewClick();
     GameMenu.Visible = true;
 }
@@ -145,10 +114,10 @@ void TfrmMain::mnuNewClick()
 {
     stopMultiplayer();
     ClearGrid();
-    GameState = 1;
-    enableButtons({0, 2}, false);
-    showButtons({2}, true);
-    enableButtons({3, 12}, true);
+    GameState = GameState::Design;
+    enableButtons({ButtonId::Solve, ButtonId::Check}, false);
+    showButtons({ButtonId::Check}, true);
+    enableButtons({ButtonId::Print, ButtonId::NewGame}, true);
     PanPaused->hide();
     Timer1->stop();
     // Every digit typed from here on is a player digit.
@@ -159,23 +128,23 @@ void TfrmMain::tbPlayClick()
 {
     FPickerOpen = false;
     switch (GameState) {
-    case 2:
+    case GameState::Playing:
         PauseGame();
         break;
-    case 3:
+    case GameState::Paused:
         ResumeGame();
         break;
-    case 1: {
+    case GameState::Design: {
         std::uint8_t level = 0;
         if (GradeAndSolve(5, level)) {
             // The solution found stays in FSolution for the game to come.
-            OpenMessageWindow(5,
-                              FText(21) + QLatin1Char(' ') + FText(22) + QLatin1Char(' ') + FText(23 + level)
-                                  + QLatin1Char('.'),
-                              FText(1), QString());
+            OpenMessageWindow(WindowKind::DesignAccepted,
+                              FText(Line::DesignAccepted) + QLatin1Char(' ') + FText(Line::DesignLevel)
+                                  + QLatin1Char(' ') + FText(Line::levelName(level)) + QLatin1Char('.'),
+                              FText(Line::Yes), QString());
         } else {
-            FMessage(FText(20));
-            enableButtons({0, 2, 3}, false);
+            FMessage(FText(Line::DesignUnsolvable));
+            enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::Print}, false);
             Timer1->stop();
         }
         break;
@@ -188,25 +157,25 @@ void TfrmMain::tbPlayClick()
 void TfrmMain::valideGrilleClic()
 {
     StoreGivens();
-    GameState = 2;
-    FGameType = 0;
+    GameState = GameState::Playing;
+    FGameType = GameType::SinglePlayer;
     FGameTime = 0.0;
     Timer1->start();
-    enableButtons({0, 2, 3, 12}, true);
+    enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::Print, ButtonId::NewGame}, true);
 }
 
 void TfrmMain::PauseGame()
 {
-    GameState = 3;
-    enableButtons({0, 2, 12}, false);
+    GameState = GameState::Paused;
+    enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::NewGame}, false);
     SaveFullGrid();
     PanPaused->show();
 }
 
 void TfrmMain::ResumeGame()
 {
-    GameState = 2;
-    enableButtons({0, 2, 12}, true);
+    GameState = GameState::Playing;
+    enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::NewGame}, true);
     PanPaused->hide();
     CurrentFromFullGrid();
 }
@@ -215,9 +184,9 @@ void TfrmMain::mnuSolveClick()
 {
     FPickerOpen = false;
     ShowSolution();
-    enableButtons({0, 2, 7}, false);
+    enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::Save}, false);
     Timer1->stop();
-    GameState = 4;
+    GameState = GameState::Finished;
 }
 
 void TfrmMain::CheckCompletion()
@@ -229,54 +198,32 @@ void TfrmMain::CheckCompletion()
         return;
 
     stopMultiplayer();
-    enableButtons({0, 1, 2, 3, 4, 5, 7, 9}, false);
+    enableButtons({ButtonId::Solve, ButtonId::Replay, ButtonId::Check, ButtonId::Print, ButtonId::Load,
+                   ButtonId::Options, ButtonId::Save, ButtonId::Quit},
+                  false);
     Timer1->stop();
-    GameState = 4;
+    GameState = GameState::Finished;
 
-    if (solved && (FGameType == 0 || FGameType == 2)) {
+    if (solved && (FGameType == GameType::SinglePlayer || FGameType == GameType::HeadToHead)) {
         JoueSon(QStringLiteral("applause"));
-        OpenMessageWindow(0, FText(31) + QStringLiteral(". ") + FText(32) + QLatin1Char(' ') + ClockText()
-                                 + QLatin1Char(' '),
-                          FText(1), QString());
-    } else if (solved && FGameType == 1) {
-        ShowMessage(BattleResultText(scoresWindowRows(), FGameTime));
+        OpenMessageWindow(WindowKind::Won,
+                          FText(Line::Won) + QStringLiteral(". ") + FText(Line::WonTime) + QLatin1Char(' ')
+                              + ClockText() + QLatin1Char(' '),
+                          FText(Line::Yes), QString());
+    } else if (solved && FGameType == GameType::Battle) {
+        ShowBattleResult();
     }
     UpdateStatusBar();
 }
 
-QString TfrmMain::BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime)
-{
-    const QString lasted = QStringLiteral("The game lasted ") + QString::number(static_cast<qint64>(gameTime))
-                           + QStringLiteral(" seconds");
-    if (rows.isEmpty())
-        return QStringLiteral("The game is complete.\r\n") + lasted;
-
-    const int best = rows.first().second;
-    QStringList winners;
-    for (const auto& row : rows) {
-        if (row.second != best)
-            break;
-        winners << row.first;
-    }
-    const QString score = QString::number(best);
-    if (winners.size() == 1)
-        return QStringLiteral("The game is complete. ") + winners.first() + QStringLiteral(" wins with ") + score
-               + QStringLiteral(" points\r\n") + lasted;
-    QString text = QStringLiteral("The game is a draw. ") + QString::number(winners.size())
-                   + QStringLiteral(" players scored ") + score + QStringLiteral(" points\r\n");
-    for (const QString& name : winners)
-        text += name + QStringLiteral("\r\n");
-    return text + lasted;
-}
-
 void TfrmMain::MnuQuitClick()
 {
-    OpenMessageWindow(6, FText(1), FText(1), FText(2));
+    OpenMessageWindow(WindowKind::QuitGame, FText(Line::Yes), FText(Line::Yes), FText(Line::No));
 }
 
 void TfrmMain::Quitter_JeuClick()
 {
-    OpenMessageWindow(4, FText(34), FText(1), FText(2));
+    OpenMessageWindow(WindowKind::QuitProgram, FText(Line::QuitQuestion), FText(Line::Yes), FText(Line::No));
 }
 
 void TfrmMain::BtOptionsClick()
@@ -291,30 +238,6 @@ void TfrmMain::ResetBoardView()
     FCellWidth = Image1Virtuel->width() / 9;
     FCellHeight = Image1Virtuel->height() / 9;
     FForceSolved = false;
-}
-
-QString TfrmMain::ClockText() const
-{
-    if (FGameTime > 3600.0)
-        return FText(64);
-    const qint64 seconds = static_cast<qint64>(FGameTime);
-    return QString::number(seconds / 60) + QLatin1Char(' ') + FText(47) + QLatin1Char(' ')
-           + QString::number(seconds % 60) + QLatin1Char(' ') + FText(48);
-}
-
-void TfrmMain::Timer1Timer()
-{
-    if (GameState != 2)
-        return;
-    FGameTime += Timer1->interval() / 1000.0;
-    StatusBar1->setPanelText(1, FText(59) + QLatin1Char(' ') + ClockText());
-}
-
-void TfrmMain::FormKeyUp(int key)
-{
-    // Compared as typed: letter case and the accent count.
-    if (key == kDigitOneKey && NomDuJoueur->text() == kDeveloperName)
-        FForceSolved = true;
 }
 
 void TfrmMain::mnuResetClick()

@@ -6,15 +6,15 @@
 
 #include "ButtonColumn.h"
 #include "Fenetres.h"
+#include "LanguageLines.h"
 #include "UnitePerso.h"
+#include "WindowKind.h"
 
 namespace {
 
 constexpr int kHomeScreenImage = 3;
 constexpr int kMessageWindowImage = 4;
 constexpr int kAnswerFrameImage = 6;
-constexpr std::uint8_t kYesFace = 1;
-constexpr std::uint8_t kNoFace = 2;
 constexpr int kLeftClick = 1;
 
 } // namespace
@@ -41,9 +41,9 @@ void TfrmMain::drawGameColumn()
         if (DrawImageButton(button.Enabled, button.Visible, kGameColumnX, y, FMouse, entry.face) == kLeftClick)
             runButtonCommand(entry.button, false);
     }
-    const TKaloBouton& help = Buttons[kHelpButton];
-    if (DrawImageButton(help.Enabled, help.Visible, kHelpX, kHelpY, FMouse, kHelpFace) == kLeftClick)
-        runButtonCommand(kHelpButton, false);
+    const TKaloBouton& help = Buttons[ButtonId::Help];
+    if (DrawImageButton(help.Enabled, help.Visible, kHelpX, kHelpY, FMouse, Face::Help) == kLeftClick)
+        runButtonCommand(ButtonId::Help, false);
 }
 
 void TfrmMain::drawHomeColumn()
@@ -71,7 +71,7 @@ void TfrmMain::drawMessageWindow()
 
     DrawScreenImage(x + kYesOffsetX, y + kAnswerOffsetY, ScreenImages.item(kAnswerFrameImage), 255);
     if (DrawImageButton(YesButton.Enabled, YesButton.Visible, x + kYesOffsetX, y + kAnswerOffsetY, FMouse,
-                        kYesFace)
+                        Face::Yes)
         == kLeftClick) {
         MessageWindow.Answer = true;
         CloseMessageWindow(MessageWindow.Kind);
@@ -79,7 +79,7 @@ void TfrmMain::drawMessageWindow()
 
     if (NoButton.Visible)
         DrawScreenImage(x + kNoOffsetX, y + kAnswerOffsetY, ScreenImages.item(kAnswerFrameImage), 255);
-    if (DrawImageButton(NoButton.Enabled, NoButton.Visible, x + kNoOffsetX, y + kAnswerOffsetY, FMouse, kNoFace)
+    if (DrawImageButton(NoButton.Enabled, NoButton.Visible, x + kNoOffsetX, y + kAnswerOffsetY, FMouse, Face::No)
         == kLeftClick) {
         MessageWindow.Answer = false;
         CloseMessageWindow(MessageWindow.Kind);
@@ -100,53 +100,53 @@ void TfrmMain::drawMessageWindow()
 void TfrmMain::runButtonCommand(int button, bool homeColumn)
 {
     switch (button) {
-    case 0:
+    case ButtonId::Solve:
         mnuSolveClick();
         break;
-    case 1:
+    case ButtonId::Replay:
         // The replay question; its yes answer starts a new game.
-        OpenMessageWindow(3, FText(35), FText(1), FText(2));
+        OpenMessageWindow(WindowKind::Replay, FText(Line::ReplayQuestion), FText(Line::Yes), FText(Line::No));
         break;
-    case 2:
+    case ButtonId::Check:
         mnuCheckClick();
         break;
-    case 3:
+    case ButtonId::Print:
         mnuPrintClick();
         break;
-    case 4:
+    case ButtonId::Load:
         mnuLoadClick();
         break;
-    case 5:
+    case ButtonId::Options:
         BtOptionsClick();
         break;
-    case 7:
+    case ButtonId::Save:
         mnuSaveClick();
         break;
-    case 8:
+    case ButtonId::Play:
         tbPlayClick();
         break;
-    case 9:
+    case ButtonId::Quit:
         if (homeColumn)
             Quitter_JeuClick();
         else
             MnuQuitClick();
         break;
-    case 10:
+    case ButtonId::Help:
         mnuHintClick();
         break;
-    case 12:
+    case ButtonId::NewGame:
         Nouvelle_PartieClick();
         break;
-    case 13:
+    case ButtonId::Design:
         ConceptionClick();
         break;
-    case 14:
+    case ButtonId::Rules:
         BtRegleClick();
         break;
-    case 15:
+    case ButtonId::Scores:
         ScoresClick();
         break;
-    case 16:
+    case ButtonId::Multiplayer:
         mnuMultiplayerClick();
         break;
     default:

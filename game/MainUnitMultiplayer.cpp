@@ -1,19 +1,25 @@
 // The way into a network game: the home screen's Multiplayer command, the
 // setup window over a new network thread, and the main window taking over
-// the game that window set up. The hooks of the running game live with the
-// setup window (net/).
+// the game that window set up; and the way out of a battle, its result. The
+// hooks of the running game live with the setup window (net/).
 #include "MainUnit.h"
 
+#include "ButtonId.h"
 #include "Fenetres.h"
+#include "GameState.h"
+#include "GameType.h"
+#include "LanguageLines.h"
 #include "MessageBox.h"
 #include "MultiPlayerSetupUnit.h"
 #include "NetError.h"
+#include "PlayerScoresUnit.h"
 #include "UdpThreadUnit.h"
 #include "UnitePerso.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,18 +27,6 @@
 #include <iterator>
 
 namespace {
-
-void enableButtons(std::initializer_list<int> buttons, bool enabled)
-{
-    for (int i : buttons)
-        Buttons[i].Enabled = enabled;
-}
-
-void showButtons(std::initializer_list<int> buttons, bool visible)
-{
-    for (int i : buttons)
-        Buttons[i].Visible = visible;
-}
 
 // Writes a grid text (rows from the top joined by "+", each row's cells from
 // the left; a digit or "_") into a grid at x * 9 + y.
@@ -82,13 +76,28 @@ private:
     std::uint8_t m_level;
 };
 
+// The rows of the scores window, top to bottom: name and score.
+QList<QPair<QString, int>> scoresWindowRows()
+{
+    QList<QPair<QString, int>> rows;
+    if (!frmPlayerScores)
+        return rows;
+    const QTableWidget* list = frmPlayerScores->lvScores;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        const QTableWidgetItem* name = list->item(row, 0);
+        const QTableWidgetItem* score = list->item(row, 1);
+        rows.append({name ? name->text() : QString(), score ? score->text().toInt() : 0});
+    }
+    return rows;
+}
+
 } // namespace
 
 void TfrmMain::mnuMultiplayerClick()
 {
     if (!frmMultiplayerSetup)
         return;
-    if (GameState == 2 && FGameType != 0) {
+    if (GameState == GameState::Playing && FGameType != GameType::SinglePlayer) {
         const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
                                                 "Do you wish to terminate the current game?");
         if (!AskYesNo(question, this))
@@ -96,7 +105,7 @@ void TfrmMain::mnuMultiplayerClick()
         // The game is over for the others: what is left on the board is a
         // game of one.
         frmMultiplayerSetup->StopMultiplayer();
-        FGameType = 0;
+        FGameType = GameType::SinglePlayer;
     }
 
     TUdpThread* thread = nullptr;
@@ -139,16 +148,16 @@ void TfrmMain::TakeOverNetworkGame()
     // The view of a new game.
     HomeScreen.Visible = false;
     GameMenu.Visible = true;
-    showButtons({8}, false);
-    showButtons({7, 1, 4, 2}, true);
-    enableButtons({4, 7}, true);
-    Buttons[10].Visible = ComboBox2->currentText() == FText(23);
+    showButtons({ButtonId::Play}, false);
+    showButtons({ButtonId::Save, ButtonId::Replay, ButtonId::Load, ButtonId::Check}, true);
+    enableButtons({ButtonId::Load, ButtonId::Save}, true);
+    Buttons[ButtonId::Help].Visible = ComboBox2->currentText() == FText(Line::FirstLevelName);
     FPickerOpen = false;
 
-    GameState = 2;
+    GameState = GameState::Playing;
     FGameTime = 0.0;
     Timer1->start();
-    enableButtons({0, 2, 3, 12}, false);
+    enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::Print, ButtonId::NewGame}, false);
     PanPaused->hide();
 
     setup.ShowGameWindows(frameGeometry());
@@ -168,4 +177,34 @@ QString TfrmMain::SolutionToText() const
 QRect TfrmMain::MainWindowGeometry() const
 {
     return frameGeometry();
+}
+
+QString TfrmMain::BattleResultText(const QList<QPair<QString, int>>& rows, double gameTime)
+{
+    const QString lasted = QStringLiteral("The game lasted ") + QString::number(static_cast<qint64>(gameTime))
+                           + QStringLiteral(" seconds");
+    if (rows.isEmpty())
+        return QStringLiteral("The game is complete.\r\n") + lasted;
+
+    const int best = rows.first().second;
+    QStringList winners;
+    for (const auto& row : rows) {
+        if (row.second != best)
+            break;
+        winners << row.first;
+    }
+    const QString score = QString::number(best);
+    if (winners.size() == 1)
+        return QStringLiteral("The game is complete. ") + winners.first() + QStringLiteral(" wins with ") + score
+               + QStringLiteral(" points\r\n") + lasted;
+    QString text = QStringLiteral("The game is a draw. ") + QString::number(winners.size())
+                   + QStringLiteral(" players scored ") + score + QStringLiteral(" points\r\n");
+    for (const QString& name : winners)
+        text += name + QStringLiteral("\r\n");
+    return text + lasted;
+}
+
+void TfrmMain::ShowBattleResult()
+{
+    ShowMessage(BattleResultText(scoresWindowRows(), FGameTime));
 }

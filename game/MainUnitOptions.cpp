@@ -1,68 +1,12 @@
 // The options panel: the three option rows stepped by their arrow images
-// (theme, difficulty, display mode), with what a change applies, and the
-// window's key preview that feeds FormKeyUp.
+// (theme, difficulty, display mode), with what a change applies.
 #include "MainUnit.h"
 
 #include "ClickableImage.h"
 #include "DisplayMode.h"
+#include "LanguageLines.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
-
-namespace {
-
-// Key releases meant for the main window or any of its controls reach
-// FormKeyUp before the control sees them; the control still gets them.
-class KeyPreview : public QObject
-{
-public:
-    explicit KeyPreview(TfrmMain* window)
-        : QObject(window)
-        , m_window(window)
-    {
-        qApp->installEventFilter(this);
-    }
-    ~KeyPreview() override
-    {
-        if (qApp)
-            qApp->removeEventFilter(this);
-    }
-    KeyPreview(const KeyPreview&) = delete;
-    KeyPreview& operator=(const KeyPreview&) = delete;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyRelease)
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        // A key event climbs from the focused control to its parents; only
-        // its first receiver counts, so that one release is seen once.
-        QWidget* first = QApplication::focusWidget();
-        if (!first || first->window() != m_window)
-            first = m_window;
-        if (watched != first || key->isAutoRepeat())
-            return false;
-        m_window->FormKeyUp(windowsKeyCode(*key));
-        return false;
-    }
-
-private:
-    // The virtual-key code of the key: digits and letters by their upper-case
-    // character code, digits of the keypad from 96 on.
-    static int windowsKeyCode(const QKeyEvent& key)
-    {
-        const int k = key.key();
-        if ((key.modifiers() & Qt::KeypadModifier) && k >= Qt::Key_0 && k <= Qt::Key_9)
-            return 96 + (k - Qt::Key_0);
-        return k;
-    }
-
-    TfrmMain* m_window;
-};
-
-} // namespace
 
 void TfrmMain::connectOptionsPanel()
 {
@@ -72,8 +16,6 @@ void TfrmMain::connectOptionsPanel()
     connect(ImageF2D, &ClickableImage::clicked, this, [this] { ImageF2DClick(ImageF2D); });
     connect(ImageF4G, &ClickableImage::clicked, this, [this] { ImageF4GClick(ImageF4G); });
     connect(ImageF4D, &ClickableImage::clicked, this, [this] { ImageF4DClick(ImageF4D); });
-    if (qApp)
-        new KeyPreview(this);
 }
 
 void TfrmMain::ChangeCombocontent(QComboBox* row, int direction)
@@ -155,13 +97,13 @@ void TfrmMain::ComboBox4Change(QObject* sender)
 {
     Q_UNUSED(sender);
     // Each test reads the row again and compares it exactly.
-    if (ComboBox4->currentText() == FText(36)) {
+    if (ComboBox4->currentText() == FText(Line::DisplayDesktop)) {
         TestAndSetDisplayMode(SavedScreenWidth, SavedScreenHeight, SavedColorDepth);
         // Centred on the screen as it is after the switch.
         const DisplayModeInfo screen = displayBackend().currentMode();
         move(screen.width / 2 - 512, screen.height / 2 - 384);
     }
-    if (ComboBox4->currentText() == FText(37)) {
+    if (ComboBox4->currentText() == FText(Line::Display1024)) {
         TestAndSetDisplayMode(1024, 768, 16);
         move(0, 0);
     }

@@ -5,11 +5,16 @@
 // leaves the game in play as it was.
 #include "MainUnit.h"
 
+#include "ButtonId.h"
 #include "Fenetres.h"
+#include "GameState.h"
+#include "GameType.h"
+#include "LanguageLines.h"
 #include "MessageBox.h"
 #include "ShellFolders.h"
 #include "SudokuStorage.h"
 #include "UnitePerso.h"
+#include "WindowKind.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -23,7 +28,7 @@
 
 QString TfrmMain::gamesFolder() const
 {
-    return gamesFolderPath(GetShellFolder(FShellFolderName), FText(0));
+    return gamesFolderPath(GetShellFolder(FShellFolderName), FText(Line::ProgramWord));
 }
 
 void TfrmMain::fillListWindow(const QStringList& lines)
@@ -45,7 +50,8 @@ void TfrmMain::mnuSaveClick()
 {
     FPickerOpen = false;
     const QString line =
-        buildIndexLine(FText(72), QDateTime::currentDateTime(), FText(23 + GameLevel), NomDuJoueur->text());
+        buildIndexLine(FText(Line::IndexWord), QDateTime::currentDateTime(), FText(Line::levelName(GameLevel)),
+                       NomDuJoueur->text());
 
     SavedGameRecord record;
     captureEngineGrids(*this, record);
@@ -58,7 +64,7 @@ void TfrmMain::mnuSaveClick()
         ShowMessage(error);
         return;
     }
-    FMessage(FText(50));
+    FMessage(FText(Line::GameSaved));
 }
 
 void TfrmMain::mnuLoadClick()
@@ -72,7 +78,8 @@ void TfrmMain::mnuLoadClick()
         return;
     }
     fillListWindow(*entries);
-    OpenMessageWindow(1, FText(71), QStringLiteral("Ok"), QStringLiteral("Annuler"));
+    OpenMessageWindow(WindowKind::LoadChooser, FText(Line::LoadChooserText), QStringLiteral("Ok"),
+                      QStringLiteral("Annuler"));
 }
 
 void TfrmMain::ChargeJeu()
@@ -101,24 +108,22 @@ void TfrmMain::ChargeJeu()
 
     if (HomeScreen.Visible) {
         HomeScreen.Visible = false;
-        Buttons[8].Visible = false;
+        Buttons[ButtonId::Play].Visible = false;
         GameMenu.Visible = true;
     }
-    for (int i : {2, 7, 1, 4})
-        Buttons[i].Visible = true;
-    Buttons[10].Visible = ComboBox2->currentText() == FText(23);
-    for (int i : {0, 2, 12, 3, 7})
-        Buttons[i].Enabled = true;
+    showButtons({ButtonId::Check, ButtonId::Save, ButtonId::Replay, ButtonId::Load}, true);
+    Buttons[ButtonId::Help].Visible = ComboBox2->currentText() == FText(Line::FirstLevelName);
+    enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::NewGame, ButtonId::Print, ButtonId::Save}, true);
     PanPaused->hide();
 
-    GameState = 2;
-    FGameType = 0;
+    GameState = GameState::Playing;
+    FGameType = GameType::SinglePlayer;
     Timer1->start();
 }
 
 void TfrmMain::ShowLoadedDifficulty(std::uint8_t level)
 {
-    const QString name = FText(23 + level);
+    const QString name = FText(Line::levelName(level));
     ComboBox2->setEditText(name);
     Edit1->setText(name);
 }

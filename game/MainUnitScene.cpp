@@ -4,6 +4,8 @@
 // bar's texts are refreshed.
 #include "MainUnit.h"
 
+#include "GameState.h"
+#include "LanguageLines.h"
 #include "MessageBox.h"
 #include "PanelStatusBar.h"
 #include "ScreenPainter.h"
@@ -122,7 +124,8 @@ void TfrmMain::DrawScene()
                 if (FErrorFlash > 0 && FCurrent[i] != FSolution[i]) {
                     DrawScreenImage(dx, dy, BoardImages.item(v + 1), kDigitAlpha);
                     DrawScreenImage(dx, dy, BoardImages.item(kErrorOverlay), kErrorOverlayAlpha);
-                } else if (GameState >= 2 && GameState <= 4 && FGivens[i] == kEmptyCell) {
+                } else if (GameState >= GameState::Playing && GameState <= GameState::Finished
+                           && FGivens[i] == kEmptyCell) {
                     DrawScreenImage(dx, dy, BoardImages.item(v + 1), kDigitAlpha);
                 } else {
                     DrawScreenImage(dx, dy, BoardImages.item(kGivenDigitBase + v), kDigitAlpha);
@@ -130,7 +133,7 @@ void TfrmMain::DrawScene()
             }
 
             // Marks stay stored in every state but show only while playing.
-            if (GameState == 2) {
+            if (GameState == GameState::Playing) {
                 for (int k = 0; k < 9; ++k) {
                     if (FMarks[x * 81 + y * 9 + k] != 0)
                         DrawPencilMark(x, y, k);
@@ -190,20 +193,21 @@ void TfrmMain::DrawPencilMark(int x, int y, int k)
 
 void TfrmMain::UpdateStatusBar()
 {
-    if (GameState != 3)
-        StatusBar1->setPanelText(0, FText(58) + QStringLiteral(" : ") + QString::number(FilledCount()));
+    if (GameState != GameState::Paused)
+        StatusBar1->setPanelText(0, FText(Line::FilledCellsLabel) + QStringLiteral(" : ")
+                                        + QString::number(FilledCount()));
     if (!Timer1->isActive())
-        StatusBar1->setPanelText(1, FText(57));
+        StatusBar1->setPanelText(1, FText(Line::ClockStopped));
     switch (GameState) {
-    case 0:
-    case 1:
-        StatusBar1->setPanelText(2, FText(54));
+    case GameState::Home:
+    case GameState::Design:
+        StatusBar1->setPanelText(2, FText(Line::StateHomeOrDesign));
         break;
-    case 2:
-        StatusBar1->setPanelText(2, FText(56));
+    case GameState::Playing:
+        StatusBar1->setPanelText(2, FText(Line::StatePlaying));
         break;
-    case 3:
-        StatusBar1->setPanelText(2, FText(55));
+    case GameState::Paused:
+        StatusBar1->setPanelText(2, FText(Line::StatePaused));
         break;
     default:
         break;

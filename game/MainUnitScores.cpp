@@ -4,9 +4,11 @@
 #include "MainUnit.h"
 
 #include "Fenetres.h"
+#include "LanguageLines.h"
 #include "MessageBox.h"
 #include "ShellFolders.h"
 #include "SudokuStorage.h"
+#include "WindowKind.h"
 
 #include <QDate>
 #include <QLineEdit>
@@ -14,14 +16,14 @@
 
 QString TfrmMain::scoreFile() const
 {
-    return scoreFilePath(GetShellFolder(FShellFolderName), FText(0));
+    return scoreFilePath(GetShellFolder(FShellFolderName), FText(Line::ProgramWord));
 }
 
 void TfrmMain::AjouteScore()
 {
-    ScoreLineTexts texts{FText(47), FText(48), FText(49), {}};
+    ScoreLineTexts texts{FText(Line::Minutes), FText(Line::Seconds), FText(Line::ScoreLineTemplate), {}};
     for (int level = 0; level < 5; ++level)
-        texts.levelNames << FText(23 + level);
+        texts.levelNames << FText(Line::levelName(level));
     const QString date = scoreDateText(QDate::currentDate(), regionalDateSeparator());
     const QString line = buildScoreLine(FGameTime, GameLevel, NomDuJoueur->text(), date, texts);
 
@@ -40,7 +42,7 @@ void TfrmMain::ScoresClick()
     }
     FListSorted = true;
     fillListWindow(*lines);
-    OpenMessageWindow(7, FText(46), QStringLiteral("OUI"), QString());
+    OpenMessageWindow(WindowKind::Scores, FText(Line::ScoresText), QStringLiteral("OUI"), QString());
 }
 
 void TfrmMain::BtRegleClick()
@@ -54,18 +56,18 @@ void TfrmMain::BtRegleClick()
         return;
     }
     fillListWindow(*lines);
-    OpenMessageWindow(8, FText(65), QStringLiteral("Oui"), QString());
+    OpenMessageWindow(WindowKind::Rules, FText(Line::RulesText), QStringLiteral("Oui"), QString());
 }
 
 void TfrmMain::EffacerClick()
 {
     const int row = selectedListRow();
     switch (MessageWindow.Kind) {
-    case 7:
+    case WindowKind::Scores:
         if (EnleveLigne(QStringLiteral("scores"), row))
             delete ListBox1()->takeItem(row);
         break;
-    case 1:
+    case WindowKind::LoadChooser:
         if (EnleveLigne(QStringLiteral("charge"), row))
             delete ListBox1()->takeItem(row);
         break;

@@ -10,6 +10,8 @@
 #include "Fenetres.h"
 #include "FontInstaller.h"
 #include "GameSettings.h"
+#include "GameState.h"
+#include "LanguageLines.h"
 #include "LecteurMP3Unit.h"
 #include "MessageBox.h"
 #include "ScreenView.h"
@@ -82,7 +84,7 @@ void TfrmMain::FormShow()
     BuildCombinationLists();
     ResetBoardView();
     ClearGrid();
-    GameState = 0;
+    GameState = GameState::Home;
     Timer2SplashScreen->start();
 }
 
@@ -151,13 +153,13 @@ void TfrmMain::FillOptionRows()
 {
     for (int line = 23; line <= 27; ++line)
         ComboBox2->addItem(FText(line));
-    setRowText(ComboBox2, FText(23));
+    setRowText(ComboBox2, FText(Line::FirstLevelName));
     for (int line = 38; line <= 40; ++line)
         ComboBox1->addItem(FText(line));
-    setRowText(ComboBox1, FText(38));
-    ComboBox4->addItem(FText(36));
-    ComboBox4->addItem(FText(37));
-    setRowText(ComboBox4, FText(36));
+    setRowText(ComboBox1, FText(Line::FirstTheme));
+    ComboBox4->addItem(FText(Line::DisplayDesktop));
+    ComboBox4->addItem(FText(Line::Display1024));
+    setRowText(ComboBox4, FText(Line::DisplayDesktop));
 }
 
 QString TfrmMain::themeRowText() const
@@ -177,7 +179,8 @@ QString TfrmMain::displayRowText() const
 
 void TfrmMain::ReadSettings()
 {
-    const GameSettingsValues values = GameSettings::read({FText(73), FText(38), FText(23), FText(36)});
+    const GameSettingsValues values = GameSettings::read({FText(Line::DefaultPlayerName), FText(Line::FirstTheme),
+                                                          FText(Line::FirstLevelName), FText(Line::DisplayDesktop)});
     // The slider keeps the value within its range.
     TrackBarMP3->setValue(values.volume);
     NomDuJoueur->setText(values.player);

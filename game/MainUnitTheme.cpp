@@ -2,7 +2,9 @@
 // are loaded into the image lists and the options panel follows the theme.
 #include "MainUnit.h"
 
+#include "ButtonId.h"
 #include "ClickableImage.h"
+#include "LanguageLines.h"
 #include "PanelStatusBar.h"
 #include "ThemeGraphics.h"
 #include "UnitePerso.h"
@@ -23,8 +25,6 @@ void TfrmMain::ChargeGraphismes(const QString& theme)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int desktopHeight = screen ? screen->geometry().height() : 768;
     setGeometry(0, 0, 1024, desktopHeight);
-    FBoardLeft = Image1Virtuel->x();
-    FBoardTop = Image1Virtuel->y();
 
     const ThemeLoadResult loaded =
         loadThemeGraphics(FAppFolder, theme, [this](int n) { return FText(n); });
@@ -49,7 +49,7 @@ void TfrmMain::ChargeGraphismes(const QString& theme)
         impact.setPointSize(8);
         painter.setFont(impact);
         painter.setPen(Qt::black);
-        painter.drawText(QPoint(1, 1 + painter.fontMetrics().ascent()), FText(61));
+        painter.drawText(QPoint(1, 1 + painter.fontMetrics().ascent()), FText(Line::ImportMp3Caption));
     }
     ImageBtImportMP3->setPixmap(importPicture);
 
@@ -61,19 +61,19 @@ void TfrmMain::ChargeGraphismes(const QString& theme)
 void TfrmMain::applyThemeLabels(const QString& theme)
 {
     // The print button is offered with the default theme only (exact name).
-    Buttons[3].Visible = theme == FText(38);
+    Buttons[ButtonId::Print].Visible = theme == FText(Line::FirstTheme);
 
-    Label6->setText(FText(66));
-    Label2->setText(FText(67));
-    Label3->setText(FText(68));
-    Label1->setText(FText(69));
-    Label4->setText(FText(70));
+    Label6->setText(FText(Line::PlayerNameLabel));
+    Label2->setText(FText(Line::ThemeLabel));
+    Label3->setText(FText(Line::DifficultyLabel));
+    Label1->setText(FText(Line::DisplayLabel));
+    Label4->setText(FText(Line::MusicLabel));
     // Light text on the dark theme, dark text on the others; a theme the
     // language file does not name keeps the current colour.
     std::optional<QColor> colour;
-    if (theme == FText(39))
+    if (theme == FText(Line::SecondTheme))
         colour = QColor(Qt::white);
-    else if (theme == FText(38) || theme == FText(40))
+    else if (theme == FText(Line::FirstTheme) || theme == FText(Line::ThirdTheme))
         colour = QColor(Qt::black);
     if (colour) {
         for (QLabel* label : {Label6, Label2, Label3, Label1, Label4, LabelDefilement}) {

@@ -2,6 +2,7 @@
 
 #include "Datagram.h"
 #include "GameRow.h"
+#include "GameType.h"
 #include "HexToInt.h"
 #include "MessageBox.h"
 #include "NameEntryUnit.h"
@@ -228,7 +229,7 @@ void TfrmMultiplayerSetup::ShowGameWindows(const QRect& mainFrame)
     // is no room beside it.
     const auto besideMain = [&](int width) { return std::max(desk.left(), std::min(mainFrame.right() + 1, desk.right() + 1 - width)); };
     int y = mainFrame.top();
-    if (FGameType == 1 && frmPlayerScores) {
+    if (FGameType == GameType::Battle && frmPlayerScores) {
         frmPlayerScores->ShowScores(FPlayers);
         frmPlayerScores->move(besideMain(frmPlayerScores->frameGeometry().width()), y);
         frmPlayerScores->show();
@@ -501,7 +502,7 @@ void TfrmMultiplayerSetup::PiecePlaced(int Index, int X, int Y, int Value)
         if (TfrmOtherPlayerProgress* window = FOpponentWindows[static_cast<std::size_t>(Index)])
             window->PiecePlaced(X, Y, Value);
     }
-    if (FGameType != 1 || Value < 0)
+    if (FGameType != GameType::Battle || Value < 0)
         return;
     if (gridTextCell(FSolution, X, Y) == Value)
         IncScore(Index);

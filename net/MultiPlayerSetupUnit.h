@@ -117,7 +117,7 @@ public:
     QString FPlayerName;
     bool FGameStarted = false;
     bool FGameCancelled = false;
-    std::uint8_t FGameType = 0;      // 1 battle, 2 head to head
+    std::uint8_t FGameType = 0;      // GameType::Battle or GameType::HeadToHead (GameType.h)
     TUdpThread* FThread = nullptr;   // ended (not freed) by StopMultiplayer
     std::vector<TPlayerEntry> FPlayers;
     // Entry i is player i's progress window; the own entry is null.

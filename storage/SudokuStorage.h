@@ -2,10 +2,10 @@
 
 // Everything the main window needs for saved games, scores and the rules
 // text. How its commands use it (dataRoot = GetShellFolder("appdata"),
-// word = FText(0), games = gamesFolderPath(dataRoot, word)):
+// word = FText(Line::ProgramWord), games = gamesFolderPath(dataRoot, word)):
 //
-//  save:        line = buildIndexLine(FText(72), QDateTime::currentDateTime(),
-//                                     FText(23 + GameLevel), player name);
+//  save:        line = buildIndexLine(FText(Line::IndexWord), QDateTime::currentDateTime(),
+//                                     FText(Line::levelName(GameLevel)), player name);
 //               record from captureEngineGrids + name, grid number, time;
 //               saveGame(games, line, record, &error)
 //  load list:   savedGameChooserEntries(games, list is sorted, &error)

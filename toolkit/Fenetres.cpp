@@ -1,8 +1,10 @@
 #include "Fenetres.h"
 
+#include "LanguageLines.h"
 #include "MessageBox.h"
 #include "TMouseState.h"
 #include "UnitePerso.h"
+#include "WindowKind.h"
 
 #include <QListWidget>
 
@@ -46,21 +48,30 @@ void setUpListWindow(std::uint8_t kind)
         return;
     list->setEnabled(list->count() > 0);
     switch (kind) {
-    case 0: case 3: case 4: case 5: case 6:
+    case WindowKind::Won:
+    case WindowKind::Replay:
+    case WindowKind::QuitProgram:
+    case WindowKind::DesignAccepted:
+    case WindowKind::QuitGame:
         list->hide();
         break;
-    case 1: case 2: case 7: case 8:
+    case WindowKind::LoadChooser:
+    case WindowKind::SpareList:
+    case WindowKind::Scores:
+    case WindowKind::Rules:
         list->show();
         break;
     default:
         break;
     }
     switch (kind) {
-    case 1: case 2: case 7:
+    case WindowKind::LoadChooser:
+    case WindowKind::SpareList:
+    case WindowKind::Scores:
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
-        list->setToolTip(g_host->FText(74));
+        list->setToolTip(g_host->FText(Line::ListDeleteHint));
         break;
-    case 8:
+    case WindowKind::Rules:
         list->setContextMenuPolicy(Qt::NoContextMenu);
         list->setToolTip(QString());
         break;
@@ -114,7 +125,7 @@ void CloseMessageWindow(std::uint8_t kind)
     }
     runHostCommand([kind](MessageWindowHost& h) { h.afterAnswer(kind); });
     // An action that opened a new window has filled the list for it.
-    if (kind != 7 && kind != 8 && !MessageWindow.Visible)
+    if (kind != WindowKind::Scores && kind != WindowKind::Rules && !MessageWindow.Visible)
         ClearMessageList();
 }
 

@@ -1,6 +1,8 @@
 #include "ThemeGraphics.h"
 
+#include "ButtonFaces.h"
 #include "ImageList.h"
+#include "LanguageLines.h"
 #include "MessageBox.h"
 #include "UnitePerso.h"
 
@@ -17,12 +19,6 @@
 namespace {
 
 constexpr int kBoardPictureCount = 27;
-constexpr int kFaceCount = 20;
-constexpr int kHelpFace = 19;
-// Faces 1..18 take their captions from language lines 2..19; the
-// Multiplayer face, added later, from line 75.
-constexpr int kMultiplayerFace = 20;
-constexpr int kMultiplayerCaptionLine = 75;
 
 QString unreadableMessage(const QString& path)
 {
@@ -120,10 +116,11 @@ ImageList loadFaces(ThemeReader& reader, const FaceSet& set, const TextLookup& F
 {
     ImageList list;
     list.add();
-    for (int face = 1; face <= kFaceCount; ++face) {
-        QImage picture = reader.picture(face == kHelpFace ? set.helpFile : QStringLiteral("1.bmp"));
-        if (face != kHelpFace && face != set.uncaptionedFace && !picture.isNull())
-            DrawCaptionOnBitmap32(picture, FText(face == kMultiplayerFace ? kMultiplayerCaptionLine : face + 1),
+    for (int face = 1; face <= Face::Count; ++face) {
+        QImage picture = reader.picture(face == Face::Help ? set.helpFile : QStringLiteral("1.bmp"));
+        if (face != Face::Help && face != set.uncaptionedFace && !picture.isNull())
+            DrawCaptionOnBitmap32(picture,
+                                  FText(face == Face::Multiplayer ? Line::MultiplayerCaption : Line::faceCaption(face)),
                                   set.captionColor);
         makeKeyedBlend(list.add(picture), 255, true);
     }
@@ -200,14 +197,15 @@ ThemeLoadResult loadThemeGraphics(const QString& appFolder, const QString& theme
                                   const TextLookup& FText)
 {
     ThemeLoadResult result;
-    result.theme = theme.isEmpty() ? FText(38) : theme;
+    result.theme = theme.isEmpty() ? FText(Line::FirstTheme) : theme;
 
 
     ThemeReader reader(appFolder);
     ImageList board = loadBoard(reader, result.theme);
     result.panelBackground = reader.picture(result.theme + QStringLiteral("/23.bmp"));
     ImageList normal = loadFaces(reader, {QStringLiteral("aide.bmp"), kNormalCaptionColor, 0}, FText);
-    ImageList rollover = loadFaces(reader, {QStringLiteral("aideRoll.bmp"), kRolloverCaptionColor, 15}, FText);
+    ImageList rollover =
+        loadFaces(reader, {QStringLiteral("aideRoll.bmp"), kRolloverCaptionColor, Face::UncaptionedRollover}, FText);
     ImageList disabled = loadFaces(reader, {QStringLiteral("aideRoll.bmp"), kDisabledCaptionColor, 0}, FText);
     ImageList screens = loadScreens(reader);
 

@@ -6,7 +6,7 @@
 // and the board origin, calls
 //     ThemeLoadResult r = loadThemeGraphics(FAppFolder, theme, [this](int n) { return FText(n); });
 // sets the print button and the options panel's labels for r.theme, puts
-// r.panelBackground in ImageFonddePanel, writes FText(61) on
+// r.panelBackground in ImageFonddePanel, writes FText(Line::ImportMp3Caption) on
 // ImageBtImportMP3, then sets FGraphicsLoaded, enables DXTimer and shows
 // StatusBar1.
 
@@ -22,7 +22,7 @@
 
 using TextLookup = std::function<QString(int)>;
 
-// Loads the theme `theme` (FText(38) when empty) from appFolder/graphisme:
+// Loads the theme `theme` (FText(Line::FirstTheme) when empty) from appFolder/graphisme:
 // board pictures from the theme's folder, button faces with their captions
 // drawn in three colours, and the screen pictures, each prepared for drawing
 // (colour key, opacity, draw mode). The five lists are built aside and put

@@ -6,7 +6,7 @@
 
 // What a theme load gives back to the main window.
 struct ThemeLoadResult {
-    QString theme; // the theme loaded (FText(38) for an empty name)
+    QString theme; // the theme loaded (FText(Line::FirstTheme) for an empty name)
     // The theme's 23.bmp for ImageFonddePanel; null when it could not be
     // read (keep the previous picture then).
     QImage panelBackground;
