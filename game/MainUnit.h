@@ -222,6 +222,9 @@ public:
     // network game runs, the setup window with a new network thread; on OK
     // the network game it set up is played here.
     void mnuMultiplayerClick();
+    // Ends the network game, if one runs: its thread, scores and opponent
+    // windows. Every way out of a game calls it.
+    void StopNetworkGame();
     // The network game that frmMultiplayerSetup set up becomes the game in
     // play: its type, a joiner's grids, the view of a new game, the clock.
     void TakeOverNetworkGame();

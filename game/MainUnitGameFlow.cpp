@@ -48,12 +48,6 @@ private:
     bool m_set;
 };
 
-void stopMultiplayer()
-{
-    if (frmMultiplayerSetup)
-        frmMultiplayerSetup->StopMultiplayer();
-}
-
 bool othersCompleted()
 {
     return frmMultiplayerSetup && frmMultiplayerSetup->CheckOthersCompleted();
@@ -72,7 +66,7 @@ void TfrmMain::Nouvelle_PartieClick()
 
 void TfrmMain::mnuGenerateClick()
 {
-    stopMultiplayer();
+    StopNetworkGame();
     GameState = GameState::Playing;
     FGameType = GameType::SinglePlayer;
     GeneratePuzzle();
@@ -112,7 +106,7 @@ void TfrmMain::ConceptionClick()
 
 void TfrmMain::mnuNewClick()
 {
-    stopMultiplayer();
+    StopNetworkGame();
     ClearGrid();
     GameState = GameState::Design;
     enableButtons({ButtonId::Solve, ButtonId::Check}, false);
@@ -197,7 +191,7 @@ void TfrmMain::CheckCompletion()
     if (!solved && !othersDone)
         return;
 
-    stopMultiplayer();
+    StopNetworkGame();
     enableButtons({ButtonId::Solve, ButtonId::Replay, ButtonId::Check, ButtonId::Print, ButtonId::Load,
                    ButtonId::Options, ButtonId::Save, ButtonId::Quit},
                   false);
@@ -210,8 +204,12 @@ void TfrmMain::CheckCompletion()
                           FText(Line::Won) + QStringLiteral(". ") + FText(Line::WonTime) + QLatin1Char(' ')
                               + ClockText() + QLatin1Char(' '),
                           FText(Line::Yes), QString());
-    } else if (solved && FGameType == GameType::Battle) {
-        ShowBattleResult();
+    } else {
+        if (solved)
+            ShowBattleResult();
+        // No win window follows to hand the player these back: without them
+        // the finished board could be neither left nor replayed.
+        enableButtons({ButtonId::Replay, ButtonId::Load, ButtonId::Options, ButtonId::Quit}, true);
     }
     UpdateStatusBar();
 }

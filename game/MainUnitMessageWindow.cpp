@@ -54,6 +54,7 @@ void TfrmMain::afterAnswer(std::uint8_t kind)
         Buttons[ButtonId::Load].Visible = false;
         break;
     case WindowKind::QuitGame: // leave the game for the home screen
+        StopNetworkGame();
         Panel_Options->hide();
         GameMenu.Visible = false;
         Buttons[ButtonId::Help].Visible = false;

@@ -102,12 +102,13 @@ void TfrmMain::mnuMultiplayerClick()
                                                 "Do you wish to terminate the current game?");
         if (!AskYesNo(question, this))
             return;
-        // The game is over for the others: what is left on the board is a
-        // game of one.
-        frmMultiplayerSetup->StopMultiplayer();
+        // What is left on the board is a game of one.
         FGameType = GameType::SinglePlayer;
     }
 
+    // The game is over for the others; its thread would also keep its port
+    // from the new one.
+    StopNetworkGame();
     TUdpThread* thread = nullptr;
     try {
         thread = CreateUdpThread ? CreateUdpThread() : new TUdpThread();
@@ -116,7 +117,6 @@ void TfrmMain::mnuMultiplayerClick()
         return;
     }
     TfrmMultiplayerSetup& setup = *frmMultiplayerSetup;
-    setup.StopMultiplayer();
     setup.setHost(this);
     setup.SetThread(thread);
     // Hosting generates its puzzle into these grids; a window cancelled
@@ -129,6 +129,12 @@ void TfrmMain::mnuMultiplayerClick()
         return;
     }
     TakeOverNetworkGame();
+}
+
+void TfrmMain::StopNetworkGame()
+{
+    if (frmMultiplayerSetup)
+        frmMultiplayerSetup->StopMultiplayer();
 }
 
 void TfrmMain::TakeOverNetworkGame()

@@ -117,6 +117,7 @@ void TfrmMain::ChargeJeu()
     PanPaused->hide();
 
     GameState = GameState::Playing;
+    StopNetworkGame();
     FGameType = GameType::SinglePlayer;
     Timer1->start();
 }

@@ -164,6 +164,26 @@ TEST_F(NetworkGameTest, AJoinedBattleIsPlayedOnTheReceivedGridAndEndsWithTheLead
     EXPECT_EQ(m_setup.FThread, nullptr);
     EXPECT_FALSE(m_scores.isVisible());
     EXPECT_TRUE(m_setup.FOpponentWindows.empty());
+    // No win window follows a battle: the board hands back replay, load,
+    // options and quit itself.
+    for (int b : {1, 4, 5, 9})
+        EXPECT_TRUE(Buttons[b].Enabled) << b;
+    for (int b : {0, 2, 3, 7})
+        EXPECT_FALSE(Buttons[b].Enabled) << b;
+}
+
+TEST_F(NetworkGameTest, LeavingForTheHomeScreenEndsTheNetworkGame)
+{
+    TfrmMain& w = window();
+    w.mnuMultiplayerClick();
+    ASSERT_NE(m_setup.FThread, nullptr);
+    ASSERT_TRUE(m_scores.isVisible());
+    w.afterAnswer(6);
+    EXPECT_TRUE(HomeScreen.Visible);
+    EXPECT_EQ(m_setup.FThread, nullptr);
+    EXPECT_TRUE(m_thread->IsTerminated());
+    EXPECT_FALSE(m_scores.isVisible());
+    EXPECT_TRUE(m_setup.FOpponentWindows.empty());
 }
 
 TEST_F(NetworkGameTest, HeadToHeadAsksAboutAFinishedOpponentEndsOnNoAndAWinShowsTheWinWindow)
@@ -192,6 +212,7 @@ TEST_F(NetworkGameTest, HeadToHeadAsksAboutAFinishedOpponentEndsOnNoAndAWinShows
     EXPECT_FALSE(MessageWindow.Visible);
     EXPECT_TRUE(m_messages->messages().isEmpty());
     EXPECT_TRUE(m_setup.FOpponentWindows.empty());
+    EXPECT_TRUE(Buttons[9].Enabled) << "the finished board can be left";
 
     // A new head-to-head game won here ends in the win window.
     w.mnuMultiplayerClick();
