@@ -112,8 +112,10 @@ fail() {
 # A virtual display on a free display number, exported as DISPLAY. Its
 # output lists 1280x1024 (the desktop) and, like a usual monitor,
 # 1024x768 at 60 and 75 Hz (monitor_modes.py).
-start_display() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+start_xvfb() {
+  local screen=${1:-1280x1024x24}
+  shift $(($# > 0 ? 1 : 0))
+  Xvfb -displayfd 3 -screen 0 "$screen" "$@" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 200); do
     [ -s "$work/display" ] && break
@@ -123,6 +125,11 @@ start_display() {
   [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   DISPLAY=":$(head -n1 "$work/display")"
   export DISPLAY
+}
+
+# The usual display: 1280 x 1024 whose output lists the game's modes.
+start_display() {
+  start_xvfb
   command -v python3 >/dev/null 2>&1 || { echo "SKIP: python3 is not installed"; exit 77; }
   python3 "$(dirname "${BASH_SOURCE[0]}")/monitor_modes.py" >"$work/monitor" 2>&1 &
   monitor_pid=$!
@@ -154,21 +161,29 @@ prepare_run() {
   find_data_pictures
 }
 
-start_program() {
-  local run=${1:-}
-  home="$work/home"
-  mkdir -p "$home/.config" "$home/.local/share" "$home/.cache" "$work/runtime"
-  chmod 700 "$work/runtime"
+# Starts the program in the background with a home of its own, its output
+# in a log; its process id in launched_pid.
+launch_program() {
+  local program_home=$1 log=$2
+  mkdir -p "$program_home/.config" "$program_home/.local/share" "$program_home/.cache" "$program_home/runtime"
+  chmod 700 "$program_home/runtime"
   (
-    export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share"
-    export XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$work/runtime"
+    export HOME="$program_home" XDG_CONFIG_HOME="$program_home/.config" XDG_DATA_HOME="$program_home/.local/share"
+    export XDG_CACHE_HOME="$program_home/.cache" XDG_RUNTIME_DIR="$program_home/runtime"
     export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
     if [ -n "$suppressions" ]; then
       export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0"
     fi
     exec "$program"
-  ) >"$work/game$run.log" 2>&1 &
-  game_pid=$!
+  ) >"$log" 2>&1 &
+  launched_pid=$!
+}
+
+start_program() {
+  local run=${1:-}
+  home="$work/home"
+  launch_program "$home" "$work/game$run.log"
+  game_pid=$launched_pid
 
   window=""
   for _ in $(seq 150); do

@@ -39,19 +39,7 @@ trap 'stop_copies; cleanup' EXIT
 # lower than A's, with room for the game windows beside each. Without RandR
 # the copies cannot switch the screen to 1024 x 768, which they try at
 # start-up.
-start_wide_display() {
-  Xvfb -displayfd 3 -screen 0 2400x1700x24 -extension RANDR -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  DISPLAY=":$(head -n1 "$work/display")"
-  export DISPLAY
-}
-start_wide_display
+start_xvfb 2400x1700x24 -extension RANDR
 find_data_pictures
 
 # ---- two copies ----
@@ -59,19 +47,8 @@ find_data_pictures
 # Starts copy A or B with its own home and waits for its window.
 start_copy() {
   local name=$1 run=$2
-  local copy_home="$work/home-$name"
-  mkdir -p "$copy_home/.config" "$copy_home/.local/share" "$copy_home/.cache" "$work/runtime-$name"
-  chmod 700 "$work/runtime-$name"
-  (
-    export HOME="$copy_home" XDG_CONFIG_HOME="$copy_home/.config" XDG_DATA_HOME="$copy_home/.local/share"
-    export XDG_CACHE_HOME="$copy_home/.cache" XDG_RUNTIME_DIR="$work/runtime-$name"
-    export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
-    if [ -n "$suppressions" ]; then
-      export LSAN_OPTIONS="suppressions=$suppressions:print_suppressions=0"
-    fi
-    exec "$program"
-  ) >"$work/game-$name$run.log" 2>&1 &
-  local pid=$!
+  launch_program "$work/home-$name" "$work/game-$name$run.log"
+  local pid=$launched_pid
   local found=""
   for _ in $(seq 150); do
     found=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Sudoku$' 2>/dev/null | head -n1)
