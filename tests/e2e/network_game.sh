@@ -161,6 +161,19 @@ ink_in() {
     -format "%[fx:round(mean*w*h)]" info:
 }
 
+# Waits until a list of a window shows a row: more than 40 ink pixels in
+# the rectangle w h x y of the window's picture, looked at every 0.3 s.
+# usage: wait_for_rows window picture w h x y tries failure-text
+wait_for_rows() {
+  local window=$1 picture=$2 tries=$7
+  for _ in $(seq "$tries"); do
+    window_picture "$window" "$picture"
+    [ "$(ink_in "$picture" "$3" "$4" "$5" "$6")" -gt 40 ] && return 0
+    sleep 0.3
+  done
+  fail "$8"
+}
+
 # The board of the copy in use, from a fresh shot.
 board_crop() {
   shot screen
@@ -214,16 +227,7 @@ join_from_b() {
   for _ in $(seq 24); do xdotool key BackSpace; done
   xdotool type --delay 40 "127.0.0.1"
   click_dialog $((116 + 20)) $((252 + 10)) # Add
-  local listed=""
-  for _ in $(seq 40); do
-    window_picture "$setup_b" "$work/setup_b.png"
-    if [ "$(ink_in "$work/setup_b.png" 230 120 224 60)" -gt 40 ]; then
-      listed=yes
-      break
-    fi
-    sleep 0.3
-  done
-  [ -n "$listed" ] || fail "A's game was not listed in B's setup window"
+  wait_for_rows "$setup_b" "$work/setup_b.png" 230 120 224 60 40 "A's game was not listed in B's setup window"
   step "B lists A's game"
   # The first game row, under the list's header.
   xdotool mousemove $((sx + 280)) $((sy + 28 + 36))
@@ -236,16 +240,7 @@ join_from_b() {
 
 # Waits until A's hosting dialog lists a player.
 wait_b_listed_at_a() {
-  local listed=""
-  for _ in $(seq 50); do
-    window_picture "$hosting_a" "$work/hosting_a.png"
-    if [ "$(ink_in "$work/hosting_a.png" 280 50 16 80)" -gt 40 ]; then
-      listed=yes
-      break
-    fi
-    sleep 0.3
-  done
-  [ -n "$listed" ] || fail "B did not appear in A's hosting dialog"
+  wait_for_rows "$hosting_a" "$work/hosting_a.png" 280 50 16 80 50 "B did not appear in A's hosting dialog"
 }
 
 # ---- first run: a battle started by A ----

@@ -69,6 +69,20 @@ protected:
         });
     }
 
+    // While `timer` runs, the name prompt is refused whenever it is the
+    // modal window, and each refusal counted.
+    void refusePromptsWhileRunning(QTimer& timer)
+    {
+        TfrmEnterName& prompt = m_setup.namePrompt();
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this, &prompt] {
+            if (QApplication::activeModalWidget() == &prompt) {
+                ++m_prompts;
+                prompt.reject();
+            }
+        });
+    }
+
     // Joins the first listed game with each wait pass running `pass`.
     void join(std::function<void(int pass)> pass)
     {
@@ -190,15 +204,8 @@ TEST_F(MultiplayerSetupTest, LocateTickAsksEveryListedAddressAndDropsGamesSilent
 TEST_F(MultiplayerSetupTest, AFullGameIsRefusedBeforeTheNamePromptAndOneWithSixPlayersReachesIt)
 {
     RecordingUdpThread& thread = giveThread();
-    TfrmEnterName& prompt = m_setup.namePrompt();
     QTimer refuse;
-    refuse.setInterval(5);
-    QObject::connect(&refuse, &QTimer::timeout, [&] {
-        if (QApplication::activeModalWidget() == &prompt) {
-            ++m_prompts;
-            prompt.reject();
-        }
-    });
+    refusePromptsWhileRunning(refuse);
     refuse.start();
     m_setup.GameLocated(row(QStringLiteral("Full"), 7, 1, 0));
     m_setup.lvGames->selectRow(0);
@@ -395,15 +402,8 @@ TEST_F(MultiplayerSetupTest, JoinAndHostDoNothingWhileAJoinWaits)
 {
     giveThread();
     m_setup.GameLocated(row(QStringLiteral("Ann"), 2, 1, 0));
-    TfrmEnterName& prompt = m_setup.namePrompt();
     QTimer refuse;
-    refuse.setInterval(5);
-    QObject::connect(&refuse, &QTimer::timeout, [&] {
-        if (QApplication::activeModalWidget() == &prompt) {
-            ++m_prompts;
-            prompt.reject();
-        }
-    });
+    refusePromptsWhileRunning(refuse);
     join([&](int pass) {
         if (pass == 1) {
             refuse.start();
