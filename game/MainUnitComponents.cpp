@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -231,8 +232,14 @@ void TfrmMain::createOptionsPanel()
     ComboBox3->setGeometry(3, 425, 140, 21);
     ComboBox3->setEditable(true);
     ComboBox3->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox3->setCompleter(nullptr);
     ComboBox3->setLineEdit(new LimitedLineEdit(QString(), 20, ComboBox3));
+    // A new edit field brings Qt's inline completer; this one instead drops
+    // the whole list down as soon as the player types, while the keys go on
+    // to the edit field, and completes nothing. Case counts, as in file names.
+    auto* dropDown = new QCompleter(ComboBox3->model(), ComboBox3);
+    dropDown->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    dropDown->setCaseSensitivity(Qt::CaseSensitive);
+    ComboBox3->setCompleter(dropDown);
     ComboBox3->setFont(bold);
     ComboBox3->setCursor(Qt::PointingHandCursor);
 

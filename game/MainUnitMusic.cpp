@@ -16,6 +16,23 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+namespace {
+
+// QComboBox plays back a text that names an item other than the current
+// one when its edit field loses focus or takes Return: it makes that item
+// current and reports it as activated. With the current item always the
+// one the text names, no text is ever played back that way.
+void keepIndexInStep(QComboBox* box)
+{
+    const int index = box->findText(box->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index >= 0 && index != box->currentIndex()) {
+        const QSignalBlocker blocker(box);
+        box->setCurrentIndex(index);
+    }
+}
+
+} // namespace
+
 void TfrmMain::connectMusicControls()
 {
     connect(ImageLecture, &ClickableImage::clicked, this, [this] { ClicksurLecture(ImageLecture); });
@@ -23,9 +40,16 @@ void TfrmMain::connectMusicControls()
     connect(ImageArret, &ClickableImage::clicked, this, [this] { ImageArretClick(ImageArret); });
     connect(ImageBtImportMP3, &ClickableImage::clicked, this, [this] { ImageBtImportMP3Click(ImageBtImportMP3); });
     // Only the player's own picks and typing count as a change; the program's
-    // filling of the list does not.
+    // filling of the list and setting of its text do not, nor does leaving
+    // the edit field.
     connect(ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(ComboBox3); });
-    connect(ComboBox3->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox3Change(ComboBox3); });
+    // textEdited comes before textChanged, and its change may open a message
+    // box that takes the focus: the index follows the text first.
+    connect(ComboBox3->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        keepIndexInStep(ComboBox3);
+        ComboBox3Change(ComboBox3);
+    });
+    connect(ComboBox3->lineEdit(), &QLineEdit::textChanged, this, [this] { keepIndexInStep(ComboBox3); });
     connect(TrackBarMP3, &QSlider::valueChanged, this, [this] { TrackBarMP3Change(TrackBarMP3); });
 }
 

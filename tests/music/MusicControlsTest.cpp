@@ -4,7 +4,10 @@
 #include "FakeMediaDevice.h"
 #include "GameTestSupport.h"
 #include "LecteurMP3Unit.h"
+#include "Random.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -15,9 +18,11 @@
 #include <QMouseEvent>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -31,15 +36,22 @@ protected:
     }
 
     // Creates the window and a player on a fake device, then runs the
-    // window's start-up, which starts the music.
-    TfrmMain& startWithPlayer()
+    // window's start-up, which starts the music. A shown window is the
+    // active one, for focus and keys to reach its controls.
+    TfrmMain& startWithPlayer(bool shown = false)
     {
         create();
         auto device = std::make_unique<FakeMediaDevice>();
         m_device = device.get();
         m_player = std::make_unique<TFormLecteurMP3>(&window(), std::move(device));
         FormLecteurMP3 = m_player.get();
-        window().FormShow();
+        if (shown) {
+            window().show();
+            window().activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&window()));
+        } else {
+            window().FormShow();
+        }
         window().Timer2SplashScreenTimer();
         window().DXTimer->stop();
         return window();
@@ -225,4 +237,52 @@ TEST_F(MusicWindowTest, ImportSwitchesTheListPlayingOrKeepsThePause)
     w.ClicksurLecture(nullptr);
     EXPECT_EQ(m_device->mode(), MediaDevice::Mode::Closed);
     EXPECT_TRUE(m_messages->messages().isEmpty());
+}
+
+TEST_F(MusicWindowTest, TrackSetByTheProgramDoesNotReplayWhenTheListLosesFocus)
+{
+    clearSettings();
+    TfrmMain& w = startWithPlayer(true);
+    QTest::mouseClick(w.ComboBox3->lineEdit(), Qt::LeftButton);
+    ASSERT_TRUE(w.ComboBox3->lineEdit()->hasFocus());
+    // The first track ends and the player draws the second.
+    FixRandomSeed(3);
+    m_device->finish();
+    m_player->TimerMP3Timer();
+    ReleaseRandomSeed();
+    ASSERT_EQ(w.ComboBox3->currentText(), QStringLiteral("Night Lanterns.mp3"));
+    ASSERT_EQ(m_device->opened.size(), 2);
+
+    QTest::mouseClick(w.NomDuJoueur, Qt::LeftButton);
+    ASSERT_TRUE(w.NomDuJoueur->hasFocus());
+    EXPECT_EQ(m_device->opened.size(), 2);
+    EXPECT_EQ(w.ComboBox3->currentIndex(), 1);
+}
+
+TEST_F(MusicWindowTest, TypingDropsTheListDownWithoutCompletingAndLeavingDoesNotReplay)
+{
+    clearSettings();
+    TfrmMain& w = startWithPlayer(true);
+    QLineEdit* edit = w.ComboBox3->lineEdit();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->clear();
+    for (const char ch : {'P', 'a'})
+        QTest::keyClick(w.windowHandle(), ch);
+    EXPECT_EQ(edit->text(), QStringLiteral("Pa"));
+    EXPECT_FALSE(edit->hasSelectedText());
+    // The whole list is down, and the keys still go to the edit field.
+    const auto* list = qobject_cast<QAbstractItemView*>(QApplication::activePopupWidget());
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->model()->rowCount(), 3);
+    EXPECT_TRUE(edit->hasFocus());
+
+    for (const char ch : std::string_view("stel Waltz.mp3"))
+        QTest::keyClick(w.windowHandle(), ch);
+    EXPECT_EQ(edit->text(), QStringLiteral("Pastel Waltz.mp3"));
+    EXPECT_EQ(m_device->opened.last(), dataTrack(QStringLiteral("Pastel Waltz.mp3")));
+    QTest::keyClick(w.windowHandle(), Qt::Key_Escape);
+    QTest::mouseClick(w.NomDuJoueur, Qt::LeftButton);
+    ASSERT_TRUE(w.NomDuJoueur->hasFocus());
+    EXPECT_EQ(m_device->opened.size(), 2);
 }
