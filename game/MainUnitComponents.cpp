@@ -325,7 +325,11 @@ void TfrmMain::createOptionsPanel()
     TrackBarMP3->setRange(0, 1000);
     TrackBarMP3->setValue(500);
     TrackBarMP3->setToolTip(QStringLiteral("Volume"));
-    TrackBarMP3->setTickPosition(QSlider::NoTicks);
+    // Marks at the two ends only: Qt spaces marks evenly, and one interval
+    // as long as the range puts them at 0 and 1000. On both sides, so that
+    // the handle keeps the middle of this narrow slider.
+    TrackBarMP3->setTickPosition(QSlider::TicksBothSides);
+    TrackBarMP3->setTickInterval(1000);
     TrackBarMP3->setCursor(Qt::PointingHandCursor);
     // Position 0 at the top, as the volume reads it (1000 - position): up is
     // louder, for the mouse, the wheel and the keys alike.

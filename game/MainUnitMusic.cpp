@@ -96,10 +96,11 @@ void TfrmMain::ImageArretClick(QObject* sender)
 
 void TfrmMain::TrackBarMP3Change(QObject* sender)
 {
-    Q_UNUSED(sender);
-    // The top of the slider (position 0) is full volume.
-    if (FormLecteurMP3)
-        TFormLecteurMP3::SetVolume(FormLecteurMP3->MediaPlayerMP3, 1000 - TrackBarMP3->value());
+    // The player turns the position into a volume.
+    if (FormLecteurMP3) {
+        FormLecteurMP3->TrackBarMP3Position = TrackBarMP3->value();
+        FormLecteurMP3->TrackBarMP3Change(sender);
+    }
 }
 
 void TfrmMain::ImageBtImportMP3Click(QObject* sender)

@@ -49,6 +49,8 @@ public:
     int ProgressBarMP3Width = 150;
     QString LabelTempsMp3 = QStringLiteral("00 : 00");
     QString LabelDefilement;
+    // The position of the volume slider, 0 at the top, handed over by the
+    // window that shows the slider.
     int TrackBarMP3Position = 500;
     // Filled by ButtonListerMP3Click.
     QList<FoundTrack> ListedTracks;
@@ -70,6 +72,8 @@ public:
     // Hands the volume 0..1000 to the device, which keeps it for every
     // track it plays.
     static void SetVolume(MediaDevice* player, int value);
+    // Sends the volume of TrackBarMP3Position: 1000 at the top, 0 at the
+    // bottom.
     void TrackBarMP3Change(QObject* sender = nullptr);
     // Stops the music and lists every MP3 file under `root`.
     void ButtonListerMP3Click(const QString& root = QStringLiteral("/"));

@@ -286,3 +286,34 @@ TEST_F(MusicWindowTest, TypingDropsTheListDownWithoutCompletingAndLeavingDoesNot
     ASSERT_TRUE(w.NomDuJoueur->hasFocus());
     EXPECT_EQ(m_device->opened.size(), 2);
 }
+
+TEST_F(MusicWindowTest, VolumeSliderHasTickMarksAtItsTwoEndsOnly)
+{
+    TfrmMain& w = create();
+    w.TrackBarMP3->setValue(500);
+    const QImage slider = w.TrackBarMP3->grab().toImage();
+    ASSERT_EQ(slider.size(), QSize(20, 89));
+    // The outer columns, beside the groove and the handle, on either side.
+    for (const int x : {1, 18}) {
+        QList<int> marked;
+        for (int y = 0; y < slider.height(); ++y) {
+            if (qGray(slider.pixel(x, y)) < 200)
+                marked << y;
+        }
+        EXPECT_EQ(marked, QList<int>({7, 81})) << "column " << x;
+    }
+}
+
+TEST_F(MusicWindowTest, TheSliderPositionReachesThePlayerWhichSetsTheVolume)
+{
+    TfrmMain& w = startWithPlayer();
+    const struct {
+        int position;
+        int volume;
+    } cases[] = {{0, 1000}, {250, 750}, {999, 1}, {1000, 0}};
+    for (const auto& c : cases) {
+        w.TrackBarMP3->setValue(c.position);
+        EXPECT_EQ(m_player->TrackBarMP3Position, c.position);
+        EXPECT_EQ(m_device->volume(), c.volume) << "position " << c.position;
+    }
+}
