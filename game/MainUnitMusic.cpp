@@ -18,10 +18,10 @@
 
 namespace {
 
-// QComboBox plays back a text that names an item other than the current
-// one when its edit field loses focus or takes Return: it makes that item
-// current and reports it as activated. With the current item always the
-// one the text names, no text is ever played back that way.
+// When its edit field loses focus with a text that names an item other than
+// the current one, QComboBox makes that item current and reports it as
+// activated, which would play the track again. With the current item always
+// the one the text names, leaving the field reports nothing.
 void keepIndexInStep(QComboBox* box)
 {
     const int index = box->findText(box->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
