@@ -97,18 +97,19 @@ void TfrmMain::mnuMultiplayerClick()
 {
     if (!frmMultiplayerSetup)
         return;
-    if (GameState == GameState::Playing && FGameType != GameType::SinglePlayer) {
+    const bool inNetworkGame = GameState == GameState::Playing && FGameType != GameType::SinglePlayer;
+    if (inNetworkGame) {
         const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
                                                 "Do you wish to terminate the current game?");
         if (!AskYesNo(question, this))
             return;
-        // What is left on the board is a game of one.
-        FGameType = GameType::SinglePlayer;
     }
 
     // The game is over for the others; its thread would also keep its port
     // from the new one.
     StopNetworkGame();
+    if (inNetworkGame) // what is left on the board is a game of one
+        FGameType = GameType::SinglePlayer;
     TUdpThread* thread = nullptr;
     try {
         thread = CreateUdpThread ? CreateUdpThread() : new TUdpThread();
@@ -133,6 +134,10 @@ void TfrmMain::mnuMultiplayerClick()
 
 void TfrmMain::StopNetworkGame()
 {
+    // A network game takes the home screen's New game away; whichever way
+    // it ends gives it back.
+    if (FGameType != GameType::SinglePlayer)
+        Buttons[ButtonId::NewGame].Enabled = true;
     if (frmMultiplayerSetup)
         frmMultiplayerSetup->StopMultiplayer();
 }
