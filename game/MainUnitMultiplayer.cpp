@@ -4,6 +4,7 @@
 // hooks of the running game live with the setup window (net/).
 #include "MainUnit.h"
 
+#include "ButtonColumn.h"
 #include "ButtonId.h"
 #include "Fenetres.h"
 #include "GameState.h"
@@ -13,6 +14,7 @@
 #include "MultiPlayerSetupUnit.h"
 #include "NetError.h"
 #include "PlayerScoresUnit.h"
+#include "SideWindowPlacement.h"
 #include "UdpThreadUnit.h"
 #include "UnitePerso.h"
 
@@ -89,6 +91,43 @@ QList<QPair<QString, int>> scoresWindowRows()
         rows.append({name ? name->text() : QString(), score ? score->text().toInt() : 0});
     }
     return rows;
+}
+
+// Where the board and the drawn buttons stand on the desktop, for the side
+// windows to keep clear of. A button's size is its face's.
+MainWindowLayout mainWindowLayout(const TfrmMain& w)
+{
+    MainWindowLayout layout;
+    layout.frame = w.frameGeometry();
+    const QPoint origin = w.mapToGlobal(QPoint(0, 0));
+    layout.board = w.Image1Virtuel->geometry().translated(origin);
+    const auto button = [&](int x, int y, std::uint8_t face) {
+        const ThemeImage* image = ButtonImages.item(face);
+        return image ? QRect(QPoint(x, y) + origin, image->image().size()) : QRect();
+    };
+    const auto column = [&](const auto& entries, int x, int y, bool game) {
+        for (const ColumnEntry& entry : entries) {
+            const TKaloBouton& b = Buttons[entry.button];
+            if (!b.Visible)
+                continue;
+            y += kButtonStep;
+            const QRect place = button(x, y, entry.face);
+            if (game)
+                layout.buttonColumn |= place;
+            if (b.Enabled && !place.isEmpty())
+                layout.enabledButtons.push_back(place);
+        }
+    };
+    if (GameMenu.Visible) {
+        column(kGameColumn, kGameColumnX, kGameColumnY, true);
+        const TKaloBouton& help = Buttons[ButtonId::Help];
+        const QRect place = button(kHelpX, kHelpY, Face::Help);
+        if (help.Visible && help.Enabled && !place.isEmpty())
+            layout.enabledButtons.push_back(place);
+    }
+    if (HomeScreen.Visible)
+        column(kHomeColumn, kHomeColumnX, kHomeColumnY, false);
+    return layout;
 }
 
 } // namespace
@@ -171,7 +210,7 @@ void TfrmMain::TakeOverNetworkGame()
     enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::Print, ButtonId::NewGame}, false);
     PanPaused->hide();
 
-    setup.ShowGameWindows(frameGeometry());
+    setup.ShowGameWindows(mainWindowLayout(*this));
     UpdateStatusBar();
 }
 
