@@ -223,7 +223,8 @@ public:
     // the network game it set up is played here.
     void mnuMultiplayerClick();
     // Ends the network game, if one runs: its thread, scores and opponent
-    // windows. Every way out of a game calls it.
+    // windows; the home screen's New game is usable again. Every way out of
+    // a game calls it.
     void StopNetworkGame();
     // The network game that frmMultiplayerSetup set up becomes the game in
     // play: its type, a joiner's grids, the view of a new game, the clock.

@@ -4,6 +4,7 @@
 // hooks of the running game live with the setup window (net/).
 #include "MainUnit.h"
 
+#include "ButtonColumn.h"
 #include "ButtonId.h"
 #include "Fenetres.h"
 #include "GameState.h"
@@ -13,6 +14,7 @@
 #include "MultiPlayerSetupUnit.h"
 #include "NetError.h"
 #include "PlayerScoresUnit.h"
+#include "SideWindowPlacement.h"
 #include "UdpThreadUnit.h"
 #include "UnitePerso.h"
 
@@ -91,24 +93,62 @@ QList<QPair<QString, int>> scoresWindowRows()
     return rows;
 }
 
+// Where the board and the drawn buttons stand on the desktop, for the side
+// windows to keep clear of. A button's size is its face's.
+MainWindowLayout mainWindowLayout(const TfrmMain& w)
+{
+    MainWindowLayout layout;
+    layout.frame = w.frameGeometry();
+    const QPoint origin = w.mapToGlobal(QPoint(0, 0));
+    layout.board = w.Image1Virtuel->geometry().translated(origin);
+    const auto button = [&](int x, int y, std::uint8_t face) {
+        const ThemeImage* image = ButtonImages.item(face);
+        return image ? QRect(QPoint(x, y) + origin, image->image().size()) : QRect();
+    };
+    const auto column = [&](const auto& entries, int x, int y, bool game) {
+        for (const ColumnEntry& entry : entries) {
+            const TKaloBouton& b = Buttons[entry.button];
+            if (!b.Visible)
+                continue;
+            y += kButtonStep;
+            const QRect place = button(x, y, entry.face);
+            if (game)
+                layout.buttonColumn |= place;
+            if (b.Enabled && !place.isEmpty())
+                layout.enabledButtons.push_back(place);
+        }
+    };
+    if (GameMenu.Visible) {
+        column(kGameColumn, kGameColumnX, kGameColumnY, true);
+        const TKaloBouton& help = Buttons[ButtonId::Help];
+        const QRect place = button(kHelpX, kHelpY, Face::Help);
+        if (help.Visible && help.Enabled && !place.isEmpty())
+            layout.enabledButtons.push_back(place);
+    }
+    if (HomeScreen.Visible)
+        column(kHomeColumn, kHomeColumnX, kHomeColumnY, false);
+    return layout;
+}
+
 } // namespace
 
 void TfrmMain::mnuMultiplayerClick()
 {
     if (!frmMultiplayerSetup)
         return;
-    if (GameState == GameState::Playing && FGameType != GameType::SinglePlayer) {
+    const bool inNetworkGame = GameState == GameState::Playing && FGameType != GameType::SinglePlayer;
+    if (inNetworkGame) {
         const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
                                                 "Do you wish to terminate the current game?");
         if (!AskYesNo(question, this))
             return;
-        // What is left on the board is a game of one.
-        FGameType = GameType::SinglePlayer;
     }
 
     // The game is over for the others; its thread would also keep its port
     // from the new one.
     StopNetworkGame();
+    if (inNetworkGame) // what is left on the board is a game of one
+        FGameType = GameType::SinglePlayer;
     TUdpThread* thread = nullptr;
     try {
         thread = CreateUdpThread ? CreateUdpThread() : new TUdpThread();
@@ -133,6 +173,10 @@ void TfrmMain::mnuMultiplayerClick()
 
 void TfrmMain::StopNetworkGame()
 {
+    // A network game takes the home screen's New game away; whichever way
+    // it ends gives it back.
+    if (FGameType != GameType::SinglePlayer)
+        Buttons[ButtonId::NewGame].Enabled = true;
     if (frmMultiplayerSetup)
         frmMultiplayerSetup->StopMultiplayer();
 }
@@ -166,7 +210,7 @@ void TfrmMain::TakeOverNetworkGame()
     enableButtons({ButtonId::Solve, ButtonId::Check, ButtonId::Print, ButtonId::NewGame}, false);
     PanPaused->hide();
 
-    setup.ShowGameWindows(frameGeometry());
+    setup.ShowGameWindows(mainWindowLayout(*this));
     UpdateStatusBar();
 }
 

@@ -221,21 +221,14 @@ bool TfrmMultiplayerSetup::Execute()
     return ok;
 }
 
-void TfrmMultiplayerSetup::ShowGameWindows(const QRect& mainFrame)
+void TfrmMultiplayerSetup::ShowGameWindows(const MainWindowLayout& Main)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desk = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 14, 1 << 14);
-    // Beside the main window, or against the screen's right edge when there
-    // is no room beside it.
-    const auto besideMain = [&](int width) { return std::max(desk.left(), std::min(mainFrame.right() + 1, desk.right() + 1 - width)); };
-    int y = mainFrame.top();
-    if (FGameType == GameType::Battle && frmPlayerScores) {
+    const bool battle = FGameType == GameType::Battle && frmPlayerScores;
+    if (battle)
         frmPlayerScores->ShowScores(FPlayers);
-        frmPlayerScores->move(besideMain(frmPlayerScores->frameGeometry().width()), y);
-        frmPlayerScores->show();
-        y += frmPlayerScores->frameGeometry().height();
-    }
     CloseOtherPlayerWindows();
+    std::vector<TfrmOtherPlayerProgress*> opponents;
+    std::vector<QSize> sizes;
     for (std::size_t i = 0; i < FPlayers.size(); ++i) {
         if (static_cast<std::int32_t>(i) == FMyIndex) {
             FOpponentWindows.emplace_back();
@@ -243,10 +236,35 @@ void TfrmMultiplayerSetup::ShowGameWindows(const QRect& mainFrame)
         }
         auto* window = new TfrmOtherPlayerProgress(playerName(FPlayers[i]), FPuzzle, FSolution);
         FOpponentWindows.emplace_back(window);
-        window->move(besideMain(window->frameGeometry().width()), y);
-        window->show();
-        y += window->frameGeometry().height();
+        opponents.push_back(window);
+        sizes.push_back(frameSizeOf(*window));
     }
+
+    const QScreen* screen = QGuiApplication::screenAt(Main.frame.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect desk = screen ? screen->availableGeometry() : Main.frame;
+    const SideWindowPlaces places =
+        PlaceSideWindows(desk, Main, battle ? frameSizeOf(*frmPlayerScores) : QSize(), sizes);
+    if (battle) {
+        frmPlayerScores->move(places.scores);
+        frmPlayerScores->show();
+    }
+    for (std::size_t i = 0; i < opponents.size(); ++i) {
+        opponents[i]->move(places.opponents[i]);
+        opponents[i]->show();
+    }
+}
+
+QSize TfrmMultiplayerSetup::frameSizeOf(const QWidget& window) const
+{
+    const QRect frame = window.frameGeometry();
+    const QRect inside = window.geometry();
+    if (frame != inside)
+        return frame.size();
+    // Not framed yet (never shown): the window manager will frame it as it
+    // framed this window, which was on the screen just before.
+    return inside.size() + (frameGeometry().size() - geometry().size());
 }
 
 int TfrmMultiplayerSetup::selectedRow(const QTableWidget* table) const

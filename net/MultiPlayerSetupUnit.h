@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameStartInfo.h"
+#include "SideWindowPlacement.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -48,8 +49,8 @@ public:
     // then describe it).
     bool Execute();
     // Shows the scores window (battle only) and one progress window per
-    // opponent to the right of the main window's frame.
-    void ShowGameWindows(const QRect& mainFrame);
+    // opponent on the main window's screen, placed by PlaceSideWindows.
+    void ShowGameWindows(const MainWindowLayout& Main);
 
     // ---- Handlers ----
     void FormCreate();
@@ -140,6 +141,7 @@ public:
 
 private:
     int selectedRow(const QTableWidget* table) const;
+    QSize frameSizeOf(const QWidget& window) const;
     void addressSelectionChanged();
 
     NetHost* m_host = nullptr;

@@ -11,12 +11,14 @@
 #include "PlayerScoresUnit.h"
 #include "UdpThreadUnit.h"
 #include "UnitePerso.h"
+#include "WindowKind.h"
 
 #include <QLabel>
 #include <QTableWidget>
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -269,4 +271,57 @@ TEST_F(NetworkGameTest, TheCommandAsksInANetworkGameAndACancelOrAPortInUseChange
     EXPECT_EQ(m_runs, 2);
     EXPECT_EQ(m_messages->messages(),
               QStringList{QStringLiteral("The network game cannot start: No free UDP port from 12000 to 12010")});
+}
+
+TEST_F(NetworkGameTest, EveryWayOutOfANetworkGameGivesBackTheHomeScreensNewGame)
+{
+    TfrmMain& w = window();
+    const auto forceWin = [&] {
+        w.FForceSolved = true;
+        pick(kFreeX, kFreeY, rightItem());
+    };
+    const struct
+    {
+        const char* way;
+        std::uint8_t type;
+        std::function<void()> leave;
+    } cases[] = {
+        {"finished battle", 1, forceWin},
+        {"head to head won", 2,
+         [&] {
+             forceWin();
+             ASSERT_TRUE(MessageWindow.Visible);
+             MessageWindow.Answer = true;
+             CloseMessageWindow(MessageWindow.Kind);
+         }},
+        {"head to head, the opponent finished", 2,
+         [&] {
+             completes(0);
+             m_messages->answerQuestions(false);
+             pick(kFreeX, kFreeY, rightItem());
+             m_messages->answerQuestions(true);
+         }},
+        {"cancelled", 1,
+         [&] {
+             m_accept = false;
+             w.mnuMultiplayerClick();
+             m_accept = true;
+         }},
+        {"quitted", 1, [] {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.way);
+        w.FForceSolved = false;
+        m_type = c.type;
+        w.mnuMultiplayerClick();
+        ASSERT_EQ(w.FGameType, c.type);
+        ASSERT_FALSE(Buttons[12].Enabled);
+        c.leave();
+        for (int b : {1, 4, 5, 9})
+            EXPECT_TRUE(Buttons[b].Enabled) << b;
+        w.afterAnswer(WindowKind::QuitGame);
+        ASSERT_TRUE(HomeScreen.Visible);
+        EXPECT_EQ(m_setup.FThread, nullptr);
+        EXPECT_TRUE(Buttons[12].Enabled);
+    }
 }

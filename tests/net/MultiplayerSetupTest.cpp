@@ -306,10 +306,10 @@ TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAn
     m_setup.FPuzzle = kTestPuzzle;
     m_setup.FSolution = kTestSolution;
     m_setup.FGameType = 2;
-    m_setup.ShowGameWindows(QRect(0, 0, 1024, 768));
+    m_setup.ShowGameWindows({QRect(0, 0, 1024, 768), QRect(298, 140, 540, 540), QRect(), {}});
     EXPECT_FALSE(scores.isVisible()) << "head to head keeps no scores";
     m_setup.FGameType = 1;
-    m_setup.ShowGameWindows(QRect(0, 0, 1024, 768));
+    m_setup.ShowGameWindows({QRect(0, 0, 1024, 768), QRect(298, 140, 540, 540), QRect(), {}});
     EXPECT_TRUE(scores.isVisible());
     ASSERT_EQ(m_setup.FOpponentWindows.size(), 3u);
     EXPECT_TRUE(m_setup.FOpponentWindows[0] && m_setup.FOpponentWindows[2]);
