@@ -437,6 +437,19 @@ TEST_F(UdpThreadTest, AFloodIsReadInBatchesWithTheEventLoopRunningBetweenThem)
     EXPECT_LE(heardWhenTheLoopRan, 32);
 }
 
+TEST_F(UdpThreadTest, AJoinAfterABurstOfAThousandJunkDatagramsIsHeard)
+{
+    TUdpThread host(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    for (int i = 0; i < 1000; ++i)
+        sendRaw(QByteArrayLiteral("junk"), host.DefaultPort());
+    // What the system kept of the burst is read before the join is sent, so
+    // that a full receive buffer cannot be what loses it.
+    ASSERT_TRUE(pumpUntil([&] { return !host.Udp->hasPendingDatagrams(); }));
+    TUdpThread player(0, 0);
+    join(player, host, QStringLiteral("Ann"));
+}
+
 TEST_F(UdpThreadTest, ALocateRequestIsAnsweredOnlyAtThePortThatSentIt)
 {
     TUdpThread host(0, 0);
