@@ -220,7 +220,7 @@ void TUdpThread::readPendingDatagrams()
 
 void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, std::uint16_t sourcePort)
 {
-    // Game messages and locate requests must come from the port they name:
+    // Every message but a locate reply must come from the port it names:
     // peers send from the socket they listen on, so anything else is someone
     // posing as a player.
     const bool honest = m.senderPort == sourcePort;
@@ -253,7 +253,10 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
             }
             break;
         case datagram::Kind::JoinRequest:
-            handleJoinRequest(m, source);
+            // The host sends the start and every move to the port a join
+            // names: only the joining socket itself may name it.
+            if (honest)
+                handleJoinRequest(m, source);
             break;
         case datagram::Kind::GameStart:
             if (honest)
