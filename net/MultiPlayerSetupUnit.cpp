@@ -82,6 +82,8 @@ void checkIndex(const std::vector<TPlayerEntry>& players, int i)
 }
 
 // The digit 0..8 of cell (x, y) in a grid text, -1 for anything else.
+constexpr std::uint8_t kEmptyCell = 255;
+
 int gridTextCell(const QString& text, int x, int y)
 {
     const qsizetype at = y * 10 + x;
@@ -467,6 +469,7 @@ void TfrmMultiplayerSetup::BtnHostClick()
     }
     FGameType = type;
     FPlayers.clear();
+    m_reportedGrids.clear();
     if (FThread->HostingInfo) {
         for (const QString& entry : FThread->HostingInfo->Players)
             FPlayers.push_back({entry, 0});
@@ -482,6 +485,7 @@ void TfrmMultiplayerSetup::GameStarted(const TGameStartInfo& Start)
     if (!m_joinWaiting)
         return;
     FPlayers = Start.Players;
+    m_reportedGrids.clear();
     FMyIndex = Start.MyIndex;
     FPuzzle = Start.Puzzle;
     FSolution = Start.Solution;
@@ -494,10 +498,34 @@ void TfrmMultiplayerSetup::GameCancelled()
         FGameCancelled = true;
 }
 
+std::uint8_t& TfrmMultiplayerSetup::reportedCell(int Index, int X, int Y)
+{
+    if (m_reportedGrids.size() != FPlayers.size()) {
+        std::array<std::uint8_t, 81> puzzle;
+        for (int x = 0; x < 9; ++x) {
+            for (int y = 0; y < 9; ++y) {
+                const int given = gridTextCell(FPuzzle, x, y);
+                puzzle[static_cast<std::size_t>(x * 9 + y)] = given < 0 ? kEmptyCell : static_cast<std::uint8_t>(given);
+            }
+        }
+        m_reportedGrids.assign(FPlayers.size(), puzzle);
+    }
+    return m_reportedGrids[static_cast<std::size_t>(Index)][static_cast<std::size_t>(X * 9 + Y)];
+}
+
 void TfrmMultiplayerSetup::PiecePlaced(int Index, int X, int Y, int Value)
 {
-    if (Index < 0 || static_cast<std::size_t>(Index) >= FPlayers.size() || Index == FMyIndex)
+    if (Index < 0 || static_cast<std::size_t>(Index) >= FPlayers.size() || Index == FMyIndex || X < 0 || X > 8
+        || Y < 0 || Y > 8 || Value < -1 || Value > 8)
         return;
+    // Only a forged or replayed datagram brings any of these.
+    std::uint8_t& cell = reportedCell(Index, X, Y);
+    const std::uint8_t value = Value < 0 ? kEmptyCell : static_cast<std::uint8_t>(Value);
+    const bool settled = gridTextCell(FPuzzle, X, Y) >= 0
+                         || (FGameType == GameType::Battle && cell == gridTextCell(FSolution, X, Y));
+    if (settled || cell == value)
+        return;
+    cell = value;
     if (static_cast<std::size_t>(Index) < FOpponentWindows.size()) {
         if (TfrmOtherPlayerProgress* window = FOpponentWindows[static_cast<std::size_t>(Index)])
             window->PiecePlaced(X, Y, Value);
@@ -516,6 +544,7 @@ void TfrmMultiplayerSetup::StopMultiplayer()
         FThread->Terminate();
         FThread = nullptr;
     }
+    m_reportedGrids.clear();
     if (frmPlayerScores && frmPlayerScores->isVisible())
         frmPlayerScores->close();
     CloseOtherPlayerWindows();

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -72,7 +73,10 @@ public:
     void GameCancelled();
     // Player Index changed cell (X, Y) (Value -1 empty, 0..8 the digits):
     // their progress window follows, and in a battle their score follows the
-    // placement rule against this player's copy of the solution.
+    // placement rule against this player's copy of the solution. A move that
+    // cannot change the sender's cell changes nothing: the cell already
+    // holds Value (a replayed datagram), it is a given, or, in a battle, it
+    // already holds its right digit (settled, as on the sender's own board).
     void PiecePlaced(int Index, int X, int Y, int Value);
 
     // ---- Hooks of the main window ----
@@ -142,7 +146,14 @@ private:
     int selectedRow(const QTableWidget* table) const;
     void addressSelectionChanged();
 
+    // The reported cell (X, Y) of player Index, the grid begun from the
+    // puzzle at the first move heard in a game.
+    std::uint8_t& reportedCell(int Index, int X, int Y);
+
     NetHost* m_host = nullptr;
+    // Each player's grid as their moves told it (x * 9 + y, 255 empty);
+    // emptied when a game starts or ends.
+    std::vector<std::array<std::uint8_t, 81>> m_reportedGrids;
     TfrmEnterName* m_ownNamePrompt = nullptr;
     TfrmSetupHosting* m_ownHostingDialog = nullptr;
     // Set while a join waits: a start or a cancel heard at any other time is
