@@ -32,15 +32,6 @@ TfrmMultiplayerSetup* frmMultiplayerSetup = nullptr;
 
 namespace {
 
-// What a game row keeps beside its three columns, as data of its cells.
-enum GameRowRole {
-    kHeardRole = Qt::UserRole,  // MS-DOS date and time, on the "Host" cell
-    kAddressRole,               // the host's address
-    kPortRole,                  // the host's port, 4 hex digits
-    kGameIdRole,                // the game id
-    kGameTypeRole,              // 1 or 2, on the "Type" cell
-};
-
 QTableWidget* reportList(QWidget* parent, const QString& name, const QStringList& columns)
 {
     auto* list = new QTableWidget(0, static_cast<int>(columns.size()), parent);
@@ -212,6 +203,7 @@ void TfrmMultiplayerSetup::SetThread(TUdpThread* Thread)
 bool TfrmMultiplayerSetup::Execute()
 {
     lvGames->setRowCount(0);
+    m_games = TGameList();
     if (m_host)
         move(CentreOn(m_host, size()));
     Timer1->start();
@@ -334,12 +326,11 @@ void TfrmMultiplayerSetup::Timer1Timer()
         }
     }
     const QDateTime now = Now ? Now() : QDateTime::currentDateTime();
-    for (int row = lvGames->rowCount() - 1; row >= 0; --row) {
-        const QTableWidgetItem* host = lvGames->item(row, 0);
-        const QDateTime heard =
-            DosDateTimeToDateTime(host ? host->data(kHeardRole).toUInt() : 0);
-        if (!heard.isValid() || heard.msecsTo(now) > kGameTimeoutSeconds * 1000)
+    for (int row = static_cast<int>(m_games.Rows().size()) - 1; row >= 0; --row) {
+        if (TGameList::IsSilent(m_games.Rows()[static_cast<std::size_t>(row)], now, kGameTimeoutSeconds)) {
+            m_games.RemoveAt(static_cast<std::size_t>(row));
             lvGames->removeRow(row);
+        }
     }
 }
 
@@ -351,29 +342,26 @@ void TfrmMultiplayerSetup::lvGamesSelectItem(int Row, bool Selected)
 
 void TfrmMultiplayerSetup::GameLocated(const TGameRow& Row)
 {
-    int row = 0;
-    for (; row < lvGames->rowCount(); ++row) {
-        const QTableWidgetItem* host = lvGames->item(row, 0);
-        if (host->data(kAddressRole).toString() == Row.Address && host->data(kPortRole).toString() == Row.Port
-            && host->data(kGameIdRole).toInt() == Row.GameId)
-            break;
-    }
-    if (row == lvGames->rowCount())
+    // A flood of replies costs one lookup among at most 64 games each; a
+    // game past them is not listed.
+    const int row = m_games.Update(Row);
+    if (row < 0)
+        return;
+    if (row == lvGames->rowCount()) {
         lvGames->insertRow(row);
-    auto* host = new QTableWidgetItem(Row.Host);
-    host->setData(kHeardRole, Row.Heard);
-    host->setData(kAddressRole, Row.Address);
-    host->setData(kPortRole, Row.Port);
-    host->setData(kGameIdRole, Row.GameId);
-    auto* type = new QTableWidgetItem(Row.TypeName);
-    type->setData(kGameTypeRole, Row.GameType);
-    // Refreshing the cells of a selected row keeps it selected.
-    const bool selected = selectedRow(lvGames) == row;
-    lvGames->setItem(row, 0, host);
-    lvGames->setItem(row, 1, new QTableWidgetItem(QString::number(Row.Players)));
-    lvGames->setItem(row, 2, type);
-    if (selected)
-        lvGames->selectRow(row);
+        for (int column = 0; column < lvGames->columnCount(); ++column)
+            lvGames->setItem(row, column, new QTableWidgetItem);
+    }
+    showGameRow(row);
+}
+
+void TfrmMultiplayerSetup::showGameRow(int Row)
+{
+    const TGameRow& game = m_games.Rows()[static_cast<std::size_t>(Row)];
+    // An item told the text it already holds signals nothing.
+    lvGames->item(Row, 0)->setText(game.Host);
+    lvGames->item(Row, 1)->setText(QString::number(game.Players));
+    lvGames->item(Row, 2)->setText(game.TypeName);
 }
 
 void TfrmMultiplayerSetup::btnJoinClick()
@@ -389,11 +377,11 @@ void TfrmMultiplayerSetup::btnJoinClick()
         return;
     }
     // The whole row is read now: the locate tick may drop it during the wait.
-    const QTableWidgetItem* host = lvGames->item(row, 0);
-    const int gameType = lvGames->item(row, 2)->data(kGameTypeRole).toInt();
-    const int gameId = host->data(kGameIdRole).toInt();
-    const QString address = host->data(kAddressRole).toString();
-    const QString port = host->data(kPortRole).toString();
+    const TGameRow game = m_games.Rows()[static_cast<std::size_t>(row)];
+    const int gameType = game.GameType;
+    const int gameId = game.GameId;
+    const QString address = game.Address;
+    const QString port = game.Port;
 
     if (!namePrompt().Execute(FPlayerName))
         return;

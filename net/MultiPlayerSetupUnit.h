@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameList.h"
 #include "GameStartInfo.h"
 
 #include <QDateTime>
@@ -22,7 +23,6 @@ class TfrmEnterName;
 class TfrmOtherPlayerProgress;
 class TfrmSetupHosting;
 class TUdpThread;
-struct TGameRow;
 
 // The window from which a player joins or hosts a network game, and the
 // state of the running network game with the hooks the main window calls
@@ -150,7 +150,14 @@ private:
     // puzzle at the first move heard in a game.
     std::uint8_t& reportedCell(int Index, int X, int Y);
 
+    // Writes row Row of lvGames from the game list, in place: a refresh that
+    // changes nothing costs no redraw, and the selection stays.
+    void showGameRow(int Row);
+
     NetHost* m_host = nullptr;
+    // The games heard of, at most TGameList::kMaxRows; row i of lvGames
+    // shows game i.
+    TGameList m_games;
     // Each player's grid as their moves told it (x * 9 + y, 255 empty);
     // emptied when a game starts or ends.
     std::vector<std::array<std::uint8_t, 81>> m_reportedGrids;

@@ -201,6 +201,25 @@ TEST_F(MultiplayerSetupTest, LocateTickAsksEveryListedAddressAndDropsGamesSilent
     EXPECT_FALSE(m_setup.Timer1->isActive());
 }
 
+TEST_F(MultiplayerSetupTest, TheGameListStopsAtSixtyFourRowsUntilTheTickDropsSilentGames)
+{
+    // Seventy games, each heard 6 seconds ago.
+    for (int id = 0; id < 70; ++id)
+        m_setup.GameLocated(row(QStringLiteral("Eve"), 1, 1, 6, id));
+    EXPECT_EQ(m_setup.lvGames->rowCount(), 64);
+    m_setup.GameLocated(row(QStringLiteral("Eve"), 3, 1, 0, 63));
+    EXPECT_EQ(m_setup.lvGames->item(63, 1)->text(), QStringLiteral("3")) << "a listed game is refreshed";
+
+    m_setup.Timer1Timer();
+    m_setup.Timer1->stop();
+    ASSERT_EQ(m_setup.lvGames->rowCount(), 1);
+    m_setup.GameLocated(row(QStringLiteral("Ann"), 2, 2, 0, 99));
+    ASSERT_EQ(m_setup.lvGames->rowCount(), 2) << "room again";
+    EXPECT_EQ(m_setup.lvGames->item(0, 1)->text(), QStringLiteral("3"));
+    EXPECT_EQ(m_setup.lvGames->item(1, 0)->text(), QStringLiteral("Ann"));
+    EXPECT_EQ(m_setup.lvGames->item(1, 2)->text(), QStringLiteral("Sudoku head to head"));
+}
+
 TEST_F(MultiplayerSetupTest, AFullGameIsRefusedBeforeTheNamePromptAndOneWithSixPlayersReachesIt)
 {
     RecordingUdpThread& thread = giveThread();
@@ -262,7 +281,9 @@ TEST_F(MultiplayerSetupTest, JoinWaitEndsCancelledTimedOutOrStartedEvenWhenTheRo
     m_messages.clear();
     join([&](int pass) {
         // The tick drops the chosen row during the wait; its type was read before.
-        m_setup.lvGames->setRowCount(0);
+        m_setup.Now = [] { return kNow.addSecs(10); };
+        m_setup.Timer1Timer();
+        m_setup.Timer1->stop();
         if (pass == 2)
             m_setup.GameStarted(start);
     });
