@@ -72,9 +72,9 @@ void checkIndex(const std::vector<TPlayerEntry>& players, int i)
         throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
 }
 
-// The digit 0..8 of cell (x, y) in a grid text, -1 for anything else.
 constexpr std::uint8_t kEmptyCell = 255;
 
+// The digit 0..8 of cell (x, y) in a grid text, -1 for anything else.
 int gridTextCell(const QString& text, int x, int y)
 {
     const qsizetype at = y * 10 + x;

@@ -186,8 +186,9 @@ void TUdpThread::readPendingDatagrams()
     // tells the socket to announce the next datagram. Qt emits readyRead
     // once and then waits for a read; a readyRead that finds the queue
     // already emptied and reads nothing would leave the socket silent for
-    // good. A flood must not hold the user-interface thread either: after a
-    // batch, the rest is read at the event loop's next turn.
+    // good. (Qt reports the empty read as a socket error, which nothing here
+    // listens to.) A flood must not hold the user-interface thread either:
+    // after a batch, the rest is read at the event loop's next turn.
     for (int read = 0; !m_terminated; ++read) {
         if (read == kDatagramsPerTurn) {
             if (!m_readScheduled) {
