@@ -21,6 +21,10 @@ public:
     // Drops the rows last heard more than `seconds` before `now` (or whose
     // time cannot be read); returns how many went.
     int DropOlderThan(const QDateTime& now, int seconds);
+    // True when the row was last heard more than `seconds` before `now`, or
+    // its time cannot be read.
+    static bool IsSilent(const TGameRow& row, const QDateTime& now, int seconds);
+    void RemoveAt(std::size_t index);
 
     const std::vector<TGameRow>& Rows() const { return m_rows; }
 

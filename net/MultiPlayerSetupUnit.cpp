@@ -32,15 +32,6 @@ TfrmMultiplayerSetup* frmMultiplayerSetup = nullptr;
 
 namespace {
 
-// What a game row keeps beside its three columns, as data of its cells.
-enum GameRowRole {
-    kHeardRole = Qt::UserRole,  // MS-DOS date and time, on the "Host" cell
-    kAddressRole,               // the host's address
-    kPortRole,                  // the host's port, 4 hex digits
-    kGameIdRole,                // the game id
-    kGameTypeRole,              // 1 or 2, on the "Type" cell
-};
-
 QTableWidget* reportList(QWidget* parent, const QString& name, const QStringList& columns)
 {
     auto* list = new QTableWidget(0, static_cast<int>(columns.size()), parent);
@@ -80,6 +71,8 @@ void checkIndex(const std::vector<TPlayerEntry>& players, int i)
     if (i < 0 || static_cast<std::size_t>(i) >= players.size())
         throw std::out_of_range("List index out of bounds (" + std::to_string(i) + ")");
 }
+
+constexpr std::uint8_t kEmptyCell = 255;
 
 // The digit 0..8 of cell (x, y) in a grid text, -1 for anything else.
 int gridTextCell(const QString& text, int x, int y)
@@ -210,6 +203,7 @@ void TfrmMultiplayerSetup::SetThread(TUdpThread* Thread)
 bool TfrmMultiplayerSetup::Execute()
 {
     lvGames->setRowCount(0);
+    m_games = TGameList();
     if (m_host)
         move(CentreOn(m_host, size()));
     Timer1->start();
@@ -350,12 +344,11 @@ void TfrmMultiplayerSetup::Timer1Timer()
         }
     }
     const QDateTime now = Now ? Now() : QDateTime::currentDateTime();
-    for (int row = lvGames->rowCount() - 1; row >= 0; --row) {
-        const QTableWidgetItem* host = lvGames->item(row, 0);
-        const QDateTime heard =
-            DosDateTimeToDateTime(host ? host->data(kHeardRole).toUInt() : 0);
-        if (!heard.isValid() || heard.msecsTo(now) > kGameTimeoutSeconds * 1000)
+    for (int row = static_cast<int>(m_games.Rows().size()) - 1; row >= 0; --row) {
+        if (TGameList::IsSilent(m_games.Rows()[static_cast<std::size_t>(row)], now, kGameTimeoutSeconds)) {
+            m_games.RemoveAt(static_cast<std::size_t>(row));
             lvGames->removeRow(row);
+        }
     }
 }
 
@@ -367,29 +360,26 @@ void TfrmMultiplayerSetup::lvGamesSelectItem(int Row, bool Selected)
 
 void TfrmMultiplayerSetup::GameLocated(const TGameRow& Row)
 {
-    int row = 0;
-    for (; row < lvGames->rowCount(); ++row) {
-        const QTableWidgetItem* host = lvGames->item(row, 0);
-        if (host->data(kAddressRole).toString() == Row.Address && host->data(kPortRole).toString() == Row.Port
-            && host->data(kGameIdRole).toInt() == Row.GameId)
-            break;
-    }
-    if (row == lvGames->rowCount())
+    // A flood of replies costs one lookup among at most 64 games each; a
+    // game past them is not listed.
+    const int row = m_games.Update(Row);
+    if (row < 0)
+        return;
+    if (row == lvGames->rowCount()) {
         lvGames->insertRow(row);
-    auto* host = new QTableWidgetItem(Row.Host);
-    host->setData(kHeardRole, Row.Heard);
-    host->setData(kAddressRole, Row.Address);
-    host->setData(kPortRole, Row.Port);
-    host->setData(kGameIdRole, Row.GameId);
-    auto* type = new QTableWidgetItem(Row.TypeName);
-    type->setData(kGameTypeRole, Row.GameType);
-    // Refreshing the cells of a selected row keeps it selected.
-    const bool selected = selectedRow(lvGames) == row;
-    lvGames->setItem(row, 0, host);
-    lvGames->setItem(row, 1, new QTableWidgetItem(QString::number(Row.Players)));
-    lvGames->setItem(row, 2, type);
-    if (selected)
-        lvGames->selectRow(row);
+        for (int column = 0; column < lvGames->columnCount(); ++column)
+            lvGames->setItem(row, column, new QTableWidgetItem);
+    }
+    showGameRow(row);
+}
+
+void TfrmMultiplayerSetup::showGameRow(int Row)
+{
+    const TGameRow& game = m_games.Rows()[static_cast<std::size_t>(Row)];
+    // An item told the text it already holds signals nothing.
+    lvGames->item(Row, 0)->setText(game.Host);
+    lvGames->item(Row, 1)->setText(QString::number(game.Players));
+    lvGames->item(Row, 2)->setText(game.TypeName);
 }
 
 void TfrmMultiplayerSetup::btnJoinClick()
@@ -405,11 +395,11 @@ void TfrmMultiplayerSetup::btnJoinClick()
         return;
     }
     // The whole row is read now: the locate tick may drop it during the wait.
-    const QTableWidgetItem* host = lvGames->item(row, 0);
-    const int gameType = lvGames->item(row, 2)->data(kGameTypeRole).toInt();
-    const int gameId = host->data(kGameIdRole).toInt();
-    const QString address = host->data(kAddressRole).toString();
-    const QString port = host->data(kPortRole).toString();
+    const TGameRow game = m_games.Rows()[static_cast<std::size_t>(row)];
+    const int gameType = game.GameType;
+    const int gameId = game.GameId;
+    const QString address = game.Address;
+    const QString port = game.Port;
 
     if (!namePrompt().Execute(FPlayerName))
         return;
@@ -485,6 +475,7 @@ void TfrmMultiplayerSetup::BtnHostClick()
     }
     FGameType = type;
     FPlayers.clear();
+    m_reportedGrids.clear();
     if (FThread->HostingInfo) {
         for (const QString& entry : FThread->HostingInfo->Players)
             FPlayers.push_back({entry, 0});
@@ -500,6 +491,7 @@ void TfrmMultiplayerSetup::GameStarted(const TGameStartInfo& Start)
     if (!m_joinWaiting)
         return;
     FPlayers = Start.Players;
+    m_reportedGrids.clear();
     FMyIndex = Start.MyIndex;
     FPuzzle = Start.Puzzle;
     FSolution = Start.Solution;
@@ -512,10 +504,34 @@ void TfrmMultiplayerSetup::GameCancelled()
         FGameCancelled = true;
 }
 
+std::uint8_t& TfrmMultiplayerSetup::reportedCell(int Index, int X, int Y)
+{
+    if (m_reportedGrids.size() != FPlayers.size()) {
+        std::array<std::uint8_t, 81> puzzle;
+        for (int x = 0; x < 9; ++x) {
+            for (int y = 0; y < 9; ++y) {
+                const int given = gridTextCell(FPuzzle, x, y);
+                puzzle[static_cast<std::size_t>(x * 9 + y)] = given < 0 ? kEmptyCell : static_cast<std::uint8_t>(given);
+            }
+        }
+        m_reportedGrids.assign(FPlayers.size(), puzzle);
+    }
+    return m_reportedGrids[static_cast<std::size_t>(Index)][static_cast<std::size_t>(X * 9 + Y)];
+}
+
 void TfrmMultiplayerSetup::PiecePlaced(int Index, int X, int Y, int Value)
 {
-    if (Index < 0 || static_cast<std::size_t>(Index) >= FPlayers.size() || Index == FMyIndex)
+    if (Index < 0 || static_cast<std::size_t>(Index) >= FPlayers.size() || Index == FMyIndex || X < 0 || X > 8
+        || Y < 0 || Y > 8 || Value < -1 || Value > 8)
         return;
+    // Only a forged or replayed datagram brings any of these.
+    std::uint8_t& cell = reportedCell(Index, X, Y);
+    const std::uint8_t value = Value < 0 ? kEmptyCell : static_cast<std::uint8_t>(Value);
+    const bool settled = gridTextCell(FPuzzle, X, Y) >= 0
+                         || (FGameType == GameType::Battle && cell == gridTextCell(FSolution, X, Y));
+    if (settled || cell == value)
+        return;
+    cell = value;
     if (static_cast<std::size_t>(Index) < FOpponentWindows.size()) {
         if (TfrmOtherPlayerProgress* window = FOpponentWindows[static_cast<std::size_t>(Index)])
             window->PiecePlaced(X, Y, Value);
@@ -534,6 +550,7 @@ void TfrmMultiplayerSetup::StopMultiplayer()
         FThread->Terminate();
         FThread = nullptr;
     }
+    m_reportedGrids.clear();
     if (frmPlayerScores && frmPlayerScores->isVisible())
         frmPlayerScores->close();
     CloseOtherPlayerWindows();

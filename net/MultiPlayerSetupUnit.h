@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameList.h"
 #include "GameStartInfo.h"
 #include "SideWindowPlacement.h"
 
@@ -8,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -22,7 +24,6 @@ class TfrmEnterName;
 class TfrmOtherPlayerProgress;
 class TfrmSetupHosting;
 class TUdpThread;
-struct TGameRow;
 
 // The window from which a player joins or hosts a network game, and the
 // state of the running network game with the hooks the main window calls
@@ -73,7 +74,10 @@ public:
     void GameCancelled();
     // Player Index changed cell (X, Y) (Value -1 empty, 0..8 the digits):
     // their progress window follows, and in a battle their score follows the
-    // placement rule against this player's copy of the solution.
+    // placement rule against this player's copy of the solution. A move that
+    // cannot change the sender's cell changes nothing: the cell already
+    // holds Value (a replayed datagram), it is a given, or, in a battle, it
+    // already holds its right digit (settled, as on the sender's own board).
     void PiecePlaced(int Index, int X, int Y, int Value);
 
     // ---- Hooks of the main window ----
@@ -144,7 +148,21 @@ private:
     QSize frameSizeOf(const QWidget& window) const;
     void addressSelectionChanged();
 
+    // The reported cell (X, Y) of player Index, the grid begun from the
+    // puzzle at the first move heard in a game.
+    std::uint8_t& reportedCell(int Index, int X, int Y);
+
+    // Writes row Row of lvGames from the game list, in place: a refresh that
+    // changes nothing costs no redraw, and the selection stays.
+    void showGameRow(int Row);
+
     NetHost* m_host = nullptr;
+    // The games heard of, at most TGameList::kMaxRows; row i of lvGames
+    // shows game i.
+    TGameList m_games;
+    // Each player's grid as their moves told it (x * 9 + y, 255 empty);
+    // emptied when a game starts or ends.
+    std::vector<std::array<std::uint8_t, 81>> m_reportedGrids;
     TfrmEnterName* m_ownNamePrompt = nullptr;
     TfrmSetupHosting* m_ownHostingDialog = nullptr;
     // Set while a join waits: a start or a cancel heard at any other time is

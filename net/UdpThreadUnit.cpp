@@ -182,10 +182,15 @@ void TUdpThread::SendDatagram(const QString& host, std::uint16_t port, const QBy
 
 void TUdpThread::readPendingDatagrams()
 {
-    // A flood must not hold the user-interface thread: after a batch, the
-    // rest waits until the event loop has had its turn.
-    for (int handled = 0; !m_terminated && Udp->hasPendingDatagrams(); ++handled) {
-        if (handled == kDatagramsPerTurn) {
+    // Each call reads until a read finds nothing: that empty read is what
+    // tells the socket to announce the next datagram. Qt emits readyRead
+    // once and then waits for a read; a readyRead that finds the queue
+    // already emptied and reads nothing would leave the socket silent for
+    // good. (Qt reports the empty read as a socket error, which nothing here
+    // listens to.) A flood must not hold the user-interface thread either:
+    // after a batch, the rest is read at the event loop's next turn.
+    for (int read = 0; !m_terminated; ++read) {
+        if (read == kDatagramsPerTurn) {
             if (!m_readScheduled) {
                 m_readScheduled = true;
                 QTimer::singleShot(0, this, [this] {
@@ -197,8 +202,12 @@ void TUdpThread::readPendingDatagrams()
         }
         // One byte over the limit is enough to see that a datagram is too long.
         const QNetworkDatagram received = Udp->receiveDatagram(datagram::kMaxDatagramLength + 1);
-        if (received.senderAddress().isNull())
-            break;  // a read error: what is left waits for the next readyRead
+        if (!received.isValid()) {
+            // A read error leaves the datagrams behind it for the next read.
+            if (Udp->hasPendingDatagrams())
+                continue;
+            return;
+        }
         const QByteArray& data = received.data();
         const QHostAddress source = ipv4Of(received.senderAddress());
         const QByteArray sourceText = source.toString().toLatin1();
@@ -212,7 +221,7 @@ void TUdpThread::readPendingDatagrams()
 
 void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, std::uint16_t sourcePort)
 {
-    // Game messages and locate requests must come from the port they name:
+    // Every message but a locate reply must come from the port it names:
     // peers send from the socket they listen on, so anything else is someone
     // posing as a player.
     const bool honest = m.senderPort == sourcePort;
@@ -245,7 +254,10 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
             }
             break;
         case datagram::Kind::JoinRequest:
-            handleJoinRequest(m, source);
+            // The host sends the start and every move to the port a join
+            // names: only the joining socket itself may name it.
+            if (honest)
+                handleJoinRequest(m, source);
             break;
         case datagram::Kind::GameStart:
             if (honest)

@@ -192,23 +192,25 @@ TEST_F(NetworkGameTest, HeadToHeadAsksAboutAFinishedOpponentEndsOnNoAndAWinShows
 {
     TfrmMain& w = window();
     m_type = 2;
-    m_players.pop_back();
     w.mnuMultiplayerClick();
     EXPECT_FALSE(m_scores.isVisible()) << "no scores in head to head";
-    ASSERT_EQ(m_setup.FOpponentWindows.size(), 2u);
+    ASSERT_EQ(m_setup.FOpponentWindows.size(), 3u);
 
     completes(0);
     m_messages->answerQuestions(true);
     pick(kFreeX, kFreeY, rightItem());
     EXPECT_EQ(m_messages->questions(), QStringList{QStringLiteral("Ann has completed the puzzle. Do you wish to continue playing?")});
     EXPECT_EQ(w.GameState, 2) << "Yes plays on";
-    pick(2, 0, rightItem(2, 0));
-    EXPECT_EQ(m_messages->questions().size(), 1) << "one completion is reported once";
-
     completes(0);
+    pick(2, 0, rightItem(2, 0));
+    EXPECT_EQ(m_messages->questions().size(), 1) << "one completion is reported once, even when its moves come again";
+
+    completes(2);
     m_messages->answerQuestions(false);
     pick(4, 0, rightItem(4, 0));
     EXPECT_EQ(m_messages->questions().size(), 2);
+    EXPECT_EQ(m_messages->questions().last(),
+              QStringLiteral("Cy has completed the puzzle. Do you wish to continue playing?"));
     EXPECT_EQ(w.GameState, 4) << "No ends the game";
     EXPECT_FALSE(w.Timer1->isActive());
     EXPECT_FALSE(MessageWindow.Visible);

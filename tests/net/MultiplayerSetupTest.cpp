@@ -201,6 +201,25 @@ TEST_F(MultiplayerSetupTest, LocateTickAsksEveryListedAddressAndDropsGamesSilent
     EXPECT_FALSE(m_setup.Timer1->isActive());
 }
 
+TEST_F(MultiplayerSetupTest, TheGameListStopsAtSixtyFourRowsUntilTheTickDropsSilentGames)
+{
+    // Seventy games, each heard 6 seconds ago.
+    for (int id = 0; id < 70; ++id)
+        m_setup.GameLocated(row(QStringLiteral("Eve"), 1, 1, 6, id));
+    EXPECT_EQ(m_setup.lvGames->rowCount(), 64);
+    m_setup.GameLocated(row(QStringLiteral("Eve"), 3, 1, 0, 63));
+    EXPECT_EQ(m_setup.lvGames->item(63, 1)->text(), QStringLiteral("3")) << "a listed game is refreshed";
+
+    m_setup.Timer1Timer();
+    m_setup.Timer1->stop();
+    ASSERT_EQ(m_setup.lvGames->rowCount(), 1);
+    m_setup.GameLocated(row(QStringLiteral("Ann"), 2, 2, 0, 99));
+    ASSERT_EQ(m_setup.lvGames->rowCount(), 2) << "room again";
+    EXPECT_EQ(m_setup.lvGames->item(0, 1)->text(), QStringLiteral("3"));
+    EXPECT_EQ(m_setup.lvGames->item(1, 0)->text(), QStringLiteral("Ann"));
+    EXPECT_EQ(m_setup.lvGames->item(1, 2)->text(), QStringLiteral("Sudoku head to head"));
+}
+
 TEST_F(MultiplayerSetupTest, AFullGameIsRefusedBeforeTheNamePromptAndOneWithSixPlayersReachesIt)
 {
     RecordingUdpThread& thread = giveThread();
@@ -262,7 +281,9 @@ TEST_F(MultiplayerSetupTest, JoinWaitEndsCancelledTimedOutOrStartedEvenWhenTheRo
     m_messages.clear();
     join([&](int pass) {
         // The tick drops the chosen row during the wait; its type was read before.
-        m_setup.lvGames->setRowCount(0);
+        m_setup.Now = [] { return kNow.addSecs(10); };
+        m_setup.Timer1Timer();
+        m_setup.Timer1->stop();
         if (pass == 2)
             m_setup.GameStarted(start);
     });
@@ -327,11 +348,12 @@ TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAn
     EXPECT_EQ(m_setup.FPlayers[2].Score, 1) << "a right digit";
     EXPECT_EQ(scores.lvScores->item(0, 0)->text(), QStringLiteral("Cy"));
     EXPECT_EQ(scores.lvScores->item(0, 1)->text(), QStringLiteral("1"));
-    m_setup.PiecePlaced(2, 1, 0, -1);
-    EXPECT_EQ(m_setup.FPlayers[2].Score, 1) << "an erasure";
-    m_setup.PiecePlaced(2, 1, 0, 4);
-    m_setup.PiecePlaced(2, 1, 0, 4);
-    EXPECT_EQ(m_setup.FPlayers[2].Score, 0) << "wrong digits, never below 0";
+    // Cell (3, 0) is empty and holds 4.
+    m_setup.PiecePlaced(2, 3, 0, 4);
+    m_setup.PiecePlaced(2, 3, 0, -1);
+    EXPECT_EQ(m_setup.FPlayers[2].Score, 0) << "a wrong digit, then an erasure";
+    m_setup.PiecePlaced(2, 3, 0, 5);
+    EXPECT_EQ(m_setup.FPlayers[2].Score, 0) << "never below 0";
     EXPECT_EQ(scores.lvScores->item(0, 1)->text(), QStringLiteral("0"));
 
     // Both opponents complete the grid.
@@ -361,6 +383,41 @@ TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAn
     EXPECT_FALSE(scores.isVisible());
     EXPECT_TRUE(m_setup.FOpponentWindows.empty());
     EXPECT_TRUE(cy.isNull());
+}
+
+TEST_F(MultiplayerSetupTest, AMoveThatCannotChangeTheSendersCellChangesNoScoreAndNoWindow)
+{
+    TfrmPlayerScores scores;
+    frmPlayerScores = &scores;
+    m_setup.FPlayers = {{QStringLiteral("2EE0127.0.0.1=Ann"), 0}, {QStringLiteral("2EE1127.0.0.1=Bob"), 0}};
+    m_setup.FPuzzle = kTestPuzzle;
+    m_setup.FSolution = kTestSolution;
+    m_setup.FGameType = 1;
+    m_setup.ShowGameWindows(QRect(0, 0, 1024, 768));
+    const TfrmOtherPlayerProgress& bob = *m_setup.FOpponentWindows[1];
+
+    // Right digits in the empty cells (1, 0) and (0, 1), the first replayed
+    // 200 times.
+    for (int i = 0; i < 200; ++i)
+        m_setup.PiecePlaced(1, 1, 0, 1);
+    m_setup.PiecePlaced(1, 0, 1, 3);
+    EXPECT_EQ(m_setup.FPlayers[1].Score, 2);
+    // A wrong digit in the empty cell (2, 1), twice: one point off.
+    m_setup.PiecePlaced(1, 2, 1, 0);
+    m_setup.PiecePlaced(1, 2, 1, 0);
+    EXPECT_EQ(m_setup.FPlayers[1].Score, 1);
+    EXPECT_EQ(scores.lvScores->item(0, 1)->text(), QStringLiteral("1"));
+    EXPECT_EQ(bob.FilledCount(), 44);
+
+    // A right cell is settled, as on the sender's own board, and so is a
+    // given: erasing and filling them again, or the given's own digit
+    // again, changes nothing.
+    for (const auto& [x, y, value] : {std::tuple{1, 0, -1}, {1, 0, 1}, {0, 0, 0}, {0, 0, -1}, {0, 0, 4}})
+        m_setup.PiecePlaced(1, x, y, value);
+    EXPECT_EQ(m_setup.FPlayers[1].Score, 1);
+    EXPECT_EQ(bob.FilledCount(), 44);
+    EXPECT_EQ(bob.FOpponentGrid[0], 0);
+    EXPECT_EQ(bob.FOpponentGrid[1 * 9 + 0], 1);
 }
 
 TEST_F(MultiplayerSetupTest, ClosingTheWindowOrEndingTheProgramEndsAJoinWaitWithoutAGame)

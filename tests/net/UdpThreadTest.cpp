@@ -229,6 +229,24 @@ TEST_F(UdpThreadTest, JoinsListEachPlayerOnceUpToSevenAndOnlyForTheGameBeforeIts
     EXPECT_EQ(joined.size(), 6u);
 }
 
+TEST_F(UdpThreadTest, AJoinIsListedOnlyFromThePortItNames)
+{
+    TUdpThread host(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    const auto joinAs = [&](std::uint16_t namedPort, const char* name) {
+        sendRaw(QByteArray::fromStdString(datagram::frame(namedPort, host.GameId, datagram::joinRequest(name))),
+                host.DefaultPort());
+    };
+    // From the stranger's port, naming port 53: the host would send the
+    // start and every move there. Loopback keeps the order, so the honest
+    // join after it is read after it.
+    joinAs(53, "Eve");
+    joinAs(strangerPort(), "Ann");
+    ASSERT_TRUE(pumpUntil([&] { return host.GetPlayerCount() >= 2; }));
+    EXPECT_EQ(host.GetPlayerCount(), 2);
+    EXPECT_EQ(host.HostingInfo->Players[1], IntToHex(strangerPort(), 4) + QStringLiteral("127.0.0.1=Ann"));
+}
+
 TEST_F(UdpThreadTest, StartReachesEveryJoinerThenPiecesReachEveryOtherPlayer)
 {
     RecordingUdpThread host(true);
@@ -435,6 +453,19 @@ TEST_F(UdpThreadTest, AFloodIsReadInBatchesWithTheEventLoopRunningBetweenThem)
     ASSERT_TRUE(pumpUntil([&] { return heard == 100; }));
     EXPECT_GE(heardWhenTheLoopRan, 1);
     EXPECT_LE(heardWhenTheLoopRan, 32);
+}
+
+TEST_F(UdpThreadTest, AJoinAfterABurstOfAThousandJunkDatagramsIsHeard)
+{
+    TUdpThread host(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
+    for (int i = 0; i < 1000; ++i)
+        sendRaw(QByteArrayLiteral("junk"), host.DefaultPort());
+    // What the system kept of the burst is read before the join is sent, so
+    // that a full receive buffer cannot be what loses it.
+    ASSERT_TRUE(pumpUntil([&] { return !host.Udp->hasPendingDatagrams(); }));
+    TUdpThread player(0, 0);
+    join(player, host, QStringLiteral("Ann"));
 }
 
 TEST_F(UdpThreadTest, ALocateRequestIsAnsweredOnlyAtThePortThatSentIt)
