@@ -393,7 +393,7 @@ TEST_F(MultiplayerSetupTest, AMoveThatCannotChangeTheSendersCellChangesNoScoreAn
     m_setup.FPuzzle = kTestPuzzle;
     m_setup.FSolution = kTestSolution;
     m_setup.FGameType = 1;
-    m_setup.ShowGameWindows(QRect(0, 0, 1024, 768));
+    m_setup.ShowGameWindows({QRect(0, 0, 1024, 768), QRect(298, 140, 540, 540), QRect(), {}});
     const TfrmOtherPlayerProgress& bob = *m_setup.FOpponentWindows[1];
 
     // Right digits in the empty cells (1, 0) and (0, 1), the first replayed
