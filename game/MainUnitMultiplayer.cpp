@@ -100,7 +100,7 @@ void TfrmMain::mnuMultiplayerClick()
     if (GameState == GameState::Playing && FGameType != GameType::SinglePlayer) {
         const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
                                                 "Do you wish to terminate the current game?");
-        if (!AskYesNo(question, this))
+        if (!AskYesNo(question, MessageKind::Warning))
             return;
         // What is left on the board is a game of one.
         FGameType = GameType::SinglePlayer;
@@ -212,5 +212,5 @@ QString TfrmMain::BattleResultText(const QList<QPair<QString, int>>& rows, doubl
 
 void TfrmMain::ShowBattleResult()
 {
-    ShowMessage(BattleResultText(scoresWindowRows(), FGameTime));
+    ShowMessage(BattleResultText(scoresWindowRows(), FGameTime), MessageKind::Information);
 }

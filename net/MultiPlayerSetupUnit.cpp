@@ -383,7 +383,7 @@ void TfrmMultiplayerSetup::btnJoinClick()
     if (row < 0)
         return;
     if (lvGames->item(row, 1)->text() == QStringLiteral("7")) {
-        ShowMessage(QStringLiteral("Sorry multi-player is limited to a maximum of 7 players"));
+        ShowMessage(QStringLiteral("Sorry multi-player is limited to a maximum of 7 players"), MessageKind::Error);
         return;
     }
     // The whole row is read now: the locate tick may drop it during the wait.
@@ -431,9 +431,9 @@ void TfrmMultiplayerSetup::btnJoinClick()
         return;
 
     if (FGameCancelled)
-        ShowMessage(QStringLiteral("The game was cancelled by the host."));
+        ShowMessage(QStringLiteral("The game was cancelled by the host."), MessageKind::Error);
     else if (!FGameStarted)
-        ShowMessage(QStringLiteral("The game did not start in a timely manner."));
+        ShowMessage(QStringLiteral("The game did not start in a timely manner."), MessageKind::Error);
     if (FGameStarted) {
         FGameType = static_cast<std::uint8_t>(gameType);
         done(QDialog::Accepted);
@@ -592,7 +592,7 @@ bool TfrmMultiplayerSetup::CheckOthersCompleted()
             continue;
         const QString question = (i < FPlayers.size() ? playerName(FPlayers[i]) : QString())
                                  + QStringLiteral(" has completed the puzzle. Do you wish to continue playing?");
-        const bool yes = AskYesNo(question);
+        const bool yes = AskYesNo(question, MessageKind::Information);
         window->ClearEntries();
         return !yes;
     }

@@ -99,7 +99,7 @@ void TfrmEnterName::btnOkClick()
         accept();
         break;
     case NameFault::Empty:
-        ShowMessage(QStringLiteral("You have not entered anything."));
+        ShowMessage(QStringLiteral("You have not entered anything."), MessageKind::Error);
         break;
     case NameFault::TooLong:
         ShowMessage(QStringLiteral("Your name is too long: 255 characters at most."));

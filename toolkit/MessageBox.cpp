@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <cstdio>
 
@@ -17,23 +18,47 @@ void writeToStderr(const QString& text)
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
-void defaultMessage(const QString& text)
+QPointer<QWidget>& parentWindow()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
+
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Plain:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A box with a parent is centred on it when it opens.
+int execBox(const QString& text, MessageKind kind, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(iconOf(kind), QCoreApplication::applicationName(), text, buttons, messageParent());
+    return box.exec();
+}
+
+void defaultMessage(const QString& text, MessageKind kind)
 {
     if (haveWidgets()) {
-        QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                        QMessageBox::Ok);
-        box.exec();
+        execBox(text, kind, QMessageBox::Ok);
         return;
     }
     writeToStderr(text);
 }
 
-bool defaultYesNo(const QString& question, QWidget* parent)
+bool defaultYesNo(const QString& question, MessageKind kind)
 {
     if (haveWidgets())
-        return QMessageBox::warning(parent, QCoreApplication::applicationName(), question,
-                                    QMessageBox::Yes | QMessageBox::No)
-               == QMessageBox::Yes;
+        return execBox(question, kind, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     writeToStderr(question);
     return false;
 }
@@ -77,17 +102,27 @@ Slot<MissingFileHandler>& missingFileSlot()
 
 } // namespace
 
-void ShowMessage(const QString& text)
+void ShowMessage(const QString& text, MessageKind kind)
 {
     // A copy, so that a handler may replace itself while it runs.
     const MessageBoxHandler handler = messageSlot().current;
-    handler(text);
+    handler(text, kind);
 }
 
-bool AskYesNo(const QString& question, QWidget* parent)
+bool AskYesNo(const QString& question, MessageKind kind)
 {
     const YesNoHandler handler = yesNoSlot().current;
-    return handler(question, parent);
+    return handler(question, kind);
+}
+
+void setMessageParent(QWidget* window)
+{
+    parentWindow() = window;
+}
+
+QWidget* messageParent()
+{
+    return parentWindow().data();
 }
 
 void ReportMissingFile(const QString& path)

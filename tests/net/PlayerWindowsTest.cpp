@@ -83,6 +83,7 @@ TEST_F(PlayerWindowsTest, NamePromptTrimsRefusesABlankNameAndKeepsTheNameOnCance
     EXPECT_FALSE(prompt.Execute(name));
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(messages.messages(), QStringList{QStringLiteral("You have not entered anything.")});
+    EXPECT_EQ(messages.messageKinds(), QList{MessageKind::Error});
     EXPECT_EQ(name, QStringLiteral("Bob"));
 
     QString empty;
