@@ -12,6 +12,7 @@
 #include "PlayerScoresUnit.h"
 #include "SetupHostingUnit.h"
 #include "UdpThreadUnit.h"
+#include "WindowFont.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -108,9 +109,7 @@ TfrmMultiplayerSetup::TfrmMultiplayerSetup(QWidget* parent)
     setObjectName(QStringLiteral("frmMultiplayerSetup"));
     setWindowTitle(QStringLiteral("Multiplayer Setup"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(WindowFont());
 
     Label1 = new QLabel(QStringLiteral("Add the addresses of the host player below or 'host' to host a new game"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

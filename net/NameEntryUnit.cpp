@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "NetHost.h"
+#include "WindowFont.h"
 #include "WireText.h"
 
 #include <QLabel>
@@ -37,6 +38,7 @@ TfrmEnterName::TfrmEnterName(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmEnterName"));
     setWindowTitle(QStringLiteral("Enter name"));
+    setFont(WindowFont());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
     lblName = new QLabel(QStringLiteral("Enter your name"), this);

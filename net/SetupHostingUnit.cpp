@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 #include "NetHost.h"
 #include "UdpThreadUnit.h"
+#include "WindowFont.h"
 #include "WireText.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
     setObjectName(QStringLiteral("frmSetupHosting"));
     setWindowTitle(QStringLiteral("Host a game"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(WindowFont());
 
     cboGameType = new QComboBox(this);
     cboGameType->setObjectName(QStringLiteral("cboGameType"));
@@ -50,9 +52,13 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
     lvPlayers = new QTableWidget(0, 3, this);
     lvPlayers->setObjectName(QStringLiteral("lvPlayers"));
     lvPlayers->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("Port")});
-    lvPlayers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    lvPlayers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // Name and address share the width the port leaves: no row scrolls
+    // sideways, and a long name is cut short with an ellipsis.
+    lvPlayers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lvPlayers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    lvPlayers->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     lvPlayers->verticalHeader()->hide();
+    MakeRowsCompact(*lvPlayers);
     lvPlayers->setShowGrid(true);
     lvPlayers->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvPlayers->setSelectionBehavior(QAbstractItemView::SelectRows);
