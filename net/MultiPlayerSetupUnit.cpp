@@ -157,9 +157,7 @@ TfrmMultiplayerSetup::TfrmMultiplayerSetup(QWidget* parent)
 
     panWaitingGameStart = new QLabel(QStringLiteral("WAITING FOR GAME TO BEGIN"), this);
     panWaitingGameStart->setObjectName(QStringLiteral("panWaitingGameStart"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(21);
-    panWaitingGameStart->setFont(arial);
+    panWaitingGameStart->setFont(ArialPixels(21));
     panWaitingGameStart->setAlignment(Qt::AlignCenter);
     panWaitingGameStart->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panWaitingGameStart->setAutoFillBackground(true);

@@ -23,13 +23,6 @@ namespace {
 // Seconds from the first tick with a second player to the automatic start.
 constexpr int kCountdownSeconds = 60;
 
-QFont arialPixels(int pixels)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    return font;
-}
-
 } // namespace
 
 TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
@@ -66,7 +59,7 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
 
     lblCountdown = new QLabel(QStringLiteral("Waiting for additional players to arrive..."), this);
     lblCountdown->setObjectName(QStringLiteral("lblCountdown"));
-    lblCountdown->setFont(arialPixels(16));
+    lblCountdown->setFont(ArialPixels(16));
     lblCountdown->move(12, 180);
     lblCountdown->adjustSize();
 
@@ -84,7 +77,7 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
 
     panGenerating = new QLabel(QStringLiteral("Generating game grid..."), this);
     panGenerating->setObjectName(QStringLiteral("panGenerating"));
-    panGenerating->setFont(arialPixels(21));
+    panGenerating->setFont(ArialPixels(21));
     panGenerating->setAlignment(Qt::AlignCenter);
     panGenerating->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panGenerating->setAutoFillBackground(true);

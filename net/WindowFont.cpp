@@ -12,6 +12,16 @@ QFont WindowFont()
     return font;
 }
 
+QFont ArialPixels(int pixels)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    return font;
+}
+
 void MakeRowsCompact(QTableWidget& list)
 {
     const int line = QFontMetrics(list.font()).height();

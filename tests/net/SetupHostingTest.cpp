@@ -246,6 +246,10 @@ TEST_F(HostingDialogTest, EveryGameTypeTextAndSevenJoinedPlayersShowWhole)
         // The label is drawn one pixel inside the field on either side.
         EXPECT_LE(types.fontMetrics().horizontalAdvance(types.itemText(i)), field.width() - 2) << i;
     }
+    for (const QString& state : {kNotSelected, kWaiting, QStringLiteral("Game will start automatically in 59 seconds")})
+        EXPECT_LE(12 + m_dialog.lblCountdown->fontMetrics().horizontalAdvance(state), 331) << qPrintable(state);
+    EXPECT_LE(m_dialog.panGenerating->fontMetrics().horizontalAdvance(m_dialog.panGenerating->text()),
+              m_dialog.panGenerating->contentsRect().width());
 
     for (int port = 12001; port <= 12007; ++port)
         m_dialog.AddJoinedPlayer(QStringLiteral("Player ") + QString::number(port), kLoopback, port);
