@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -39,10 +41,35 @@ QMessageBox::Icon iconOf(MessageKind kind)
     return QMessageBox::NoIcon;
 }
 
-// A box with a parent is centred on it when it opens.
+// Centred on its parent's window. QMessageBox takes its final size only in
+// its own show event, after the dialog was placed by an earlier size, so the
+// box is centred again then, and kept on the parent's screen.
+class CentredMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        const QWidget* owner = parentWidget();
+        if (!owner)
+            return;
+        QRect box(QPoint(), frameGeometry().size());
+        box.moveCenter(owner->window()->frameGeometry().center());
+        if (const QScreen* screen = owner->screen()) {
+            const QRect desk = screen->availableGeometry();
+            box.moveLeft(std::max(desk.left(), std::min(box.left(), desk.right() + 1 - box.width())));
+            box.moveTop(std::max(desk.top(), std::min(box.top(), desk.bottom() + 1 - box.height())));
+        }
+        move(box.topLeft());
+    }
+};
+
 int execBox(const QString& text, MessageKind kind, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(iconOf(kind), QCoreApplication::applicationName(), text, buttons, messageParent());
+    CentredMessageBox box(iconOf(kind), QCoreApplication::applicationName(), text, buttons, messageParent());
     return box.exec();
 }
 

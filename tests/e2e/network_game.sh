@@ -373,8 +373,8 @@ eval "$(xdotool getwindowgeometry --shell "$window_b")"
 b_centre_x=$((X + WIDTH / 2))
 b_centre_y=$((Y + HEIGHT / 2))
 eval "$(xdotool getwindowgeometry --shell "$box")"
-[ $((X + WIDTH / 2 - b_centre_x)) -ge -30 ] && [ $((X + WIDTH / 2 - b_centre_x)) -le 30 ] \
-  && [ $((Y + HEIGHT / 2 - b_centre_y)) -ge -30 ] && [ $((Y + HEIGHT / 2 - b_centre_y)) -le 30 ] \
+[ $((X + WIDTH / 2 - b_centre_x)) -ge -5 ] && [ $((X + WIDTH / 2 - b_centre_x)) -le 5 ] \
+  && [ $((Y + HEIGHT / 2 - b_centre_y)) -ge -5 ] && [ $((Y + HEIGHT / 2 - b_centre_y)) -le 5 ] \
   || fail "B's message box (centre $((X + WIDTH / 2)),$((Y + HEIGHT / 2))) is not over B's window (centre $b_centre_x,$b_centre_y)"
 # The text is read by comparing the box with one of the same text shown by a
 # sample program (same class, style and fonts): the pictures agree.
