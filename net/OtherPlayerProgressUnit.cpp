@@ -66,8 +66,8 @@ TfrmOtherPlayerProgress::TfrmOtherPlayerProgress(const QString& Name, const QStr
     Image1 = new QLabel(Panel2);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
-    // Not in Panel2's layout: placeMiniature keeps it square.
     Image1->setMinimumSize(1, 1);
+    // Not in Panel2's layout: placeMiniature keeps it square.
     Panel2->installEventFilter(this);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
