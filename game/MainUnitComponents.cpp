@@ -7,6 +7,7 @@
 #include "Fenetres.h"
 #include "LecteurMP3Unit.h"
 #include "LimitedLineEdit.h"
+#include "MessageBox.h"
 #include "PanelStatusBar.h"
 #include "ScreenView.h"
 #include "UnitePerso.h"
@@ -108,6 +109,7 @@ TfrmMain::TfrmMain(const QString& appFolder, QWidget* parent)
     connectMusicControls();
     setScreenBitmap(&Ecran->Bitmap());
     setMessageWindowHost(this);
+    setMessageParent(this);
     SetDebugSink([](const std::string& note) {
         if (frmDebug)
             frmDebug->addLine(QString::fromStdString(note));
@@ -122,6 +124,8 @@ TfrmMain::~TfrmMain()
         setScreenBitmap(nullptr);
     if (messageWindowHost() == this)
         setMessageWindowHost(nullptr);
+    if (messageParent() == this)
+        setMessageParent(nullptr);
     if (frmMain == this)
         frmMain = nullptr;
     if (FormLecteurMP3 && FormLecteurMP3->host() == this)

@@ -140,7 +140,7 @@ void TfrmMain::mnuMultiplayerClick()
     if (inNetworkGame) {
         const QString question = QStringLiteral("You are currently in the middle of a multi-player game.\r\n"
                                                 "Do you wish to terminate the current game?");
-        if (!AskYesNo(question, this))
+        if (!AskYesNo(question, MessageKind::Warning))
             return;
     }
 
@@ -256,5 +256,5 @@ QString TfrmMain::BattleResultText(const QList<QPair<QString, int>>& rows, doubl
 
 void TfrmMain::ShowBattleResult()
 {
-    ShowMessage(BattleResultText(scoresWindowRows(), FGameTime));
+    ShowMessage(BattleResultText(scoresWindowRows(), FGameTime), MessageKind::Information);
 }

@@ -73,7 +73,7 @@ void TFormLecteurMP3::TreeViewMP3DblClick(QObject* sender)
         // Without any audio output every file fails alike: that is no fault
         // of the file, and the music stays silent without a box.
         if (m_device->hasOutput())
-            ShowMessage(invalidTrackMessage(track));
+            ShowMessage(invalidTrackMessage(track), MessageKind::Error);
         m_device->close();
         return;
     }

@@ -12,6 +12,7 @@
 #include "PlayerScoresUnit.h"
 #include "SetupHostingUnit.h"
 #include "UdpThreadUnit.h"
+#include "WindowFont.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -101,9 +102,7 @@ TfrmMultiplayerSetup::TfrmMultiplayerSetup(QWidget* parent)
     setObjectName(QStringLiteral("frmMultiplayerSetup"));
     setWindowTitle(QStringLiteral("Multiplayer Setup"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    setFont(font);
+    setFont(WindowFont());
 
     Label1 = new QLabel(QStringLiteral("Add the addresses of the host player below or 'host' to host a new game"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -151,9 +150,7 @@ TfrmMultiplayerSetup::TfrmMultiplayerSetup(QWidget* parent)
 
     panWaitingGameStart = new QLabel(QStringLiteral("WAITING FOR GAME TO BEGIN"), this);
     panWaitingGameStart->setObjectName(QStringLiteral("panWaitingGameStart"));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(21);
-    panWaitingGameStart->setFont(arial);
+    panWaitingGameStart->setFont(ArialPixels(21));
     panWaitingGameStart->setAlignment(Qt::AlignCenter);
     panWaitingGameStart->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panWaitingGameStart->setAutoFillBackground(true);
@@ -391,7 +388,7 @@ void TfrmMultiplayerSetup::btnJoinClick()
     if (row < 0)
         return;
     if (lvGames->item(row, 1)->text() == QStringLiteral("7")) {
-        ShowMessage(QStringLiteral("Sorry multi-player is limited to a maximum of 7 players"));
+        ShowMessage(QStringLiteral("Sorry multi-player is limited to a maximum of 7 players"), MessageKind::Error);
         return;
     }
     // The whole row is read now: the locate tick may drop it during the wait.
@@ -439,9 +436,9 @@ void TfrmMultiplayerSetup::btnJoinClick()
         return;
 
     if (FGameCancelled)
-        ShowMessage(QStringLiteral("The game was cancelled by the host."));
+        ShowMessage(QStringLiteral("The game was cancelled by the host."), MessageKind::Error);
     else if (!FGameStarted)
-        ShowMessage(QStringLiteral("The game did not start in a timely manner."));
+        ShowMessage(QStringLiteral("The game did not start in a timely manner."), MessageKind::Error);
     if (FGameStarted) {
         FGameType = static_cast<std::uint8_t>(gameType);
         done(QDialog::Accepted);
@@ -627,7 +624,7 @@ bool TfrmMultiplayerSetup::CheckOthersCompleted()
             continue;
         const QString question = (i < FPlayers.size() ? playerName(FPlayers[i]) : QString())
                                  + QStringLiteral(" has completed the puzzle. Do you wish to continue playing?");
-        const bool yes = AskYesNo(question);
+        const bool yes = AskYesNo(question, MessageKind::Information);
         window->ClearEntries();
         return !yes;
     }

@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "NetHost.h"
+#include "WindowFont.h"
 #include "WireText.h"
 
 #include <QLabel>
@@ -37,6 +38,7 @@ TfrmEnterName::TfrmEnterName(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmEnterName"));
     setWindowTitle(QStringLiteral("Enter name"));
+    setFont(WindowFont());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
 
     lblName = new QLabel(QStringLiteral("Enter your name"), this);
@@ -99,7 +101,7 @@ void TfrmEnterName::btnOkClick()
         accept();
         break;
     case NameFault::Empty:
-        ShowMessage(QStringLiteral("You have not entered anything."));
+        ShowMessage(QStringLiteral("You have not entered anything."), MessageKind::Error);
         break;
     case NameFault::TooLong:
         ShowMessage(QStringLiteral("Your name is too long: 255 characters at most."));

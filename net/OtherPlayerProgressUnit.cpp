@@ -1,5 +1,8 @@
 #include "OtherPlayerProgressUnit.h"
 
+#include "WindowFont.h"
+
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -53,6 +56,7 @@ TfrmOtherPlayerProgress::TfrmOtherPlayerProgress(const QString& Name, const QStr
 {
     setObjectName(QStringLiteral("frmOtherPlayerProgress"));
     setWindowTitle(Name);
+    setFont(WindowFont());
     readGridText(Puzzle, FOpponentGrid);
     readGridText(Solution, FOpponentSolution);
 
@@ -63,7 +67,8 @@ TfrmOtherPlayerProgress::TfrmOtherPlayerProgress(const QString& Name, const QStr
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
     Image1->setMinimumSize(1, 1);
-    Panel2->layout()->addWidget(Image1);
+    // Not in Panel2's layout: placeMiniature keeps it square.
+    Panel2->installEventFilter(this);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
@@ -128,6 +133,22 @@ QImage TfrmOtherPlayerProgress::DrawMiniature(const std::uint8_t (&grid)[81])
         painter.drawLine(0, i * kCellPixels, side - 1, i * kCellPixels);
     }
     return image;
+}
+
+bool TfrmOtherPlayerProgress::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Panel2 && event->type() == QEvent::Resize)
+        placeMiniature();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmOtherPlayerProgress::placeMiniature()
+{
+    // The largest square inside the panel's border, centred.
+    const QRect inside = Panel2->contentsRect().marginsRemoved(Panel2->layout()->contentsMargins());
+    const int side = std::min(inside.width(), inside.height());
+    Image1->setGeometry(inside.x() + (inside.width() - side) / 2, inside.y() + (inside.height() - side) / 2, side,
+                        side);
 }
 
 void TfrmOtherPlayerProgress::Redraw()

@@ -51,6 +51,10 @@ public:
     QLabel* Image1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void placeMiniature();
     void Redraw();
 };

@@ -1,5 +1,7 @@
 #include "PlayerScoresUnit.h"
 
+#include "WindowFont.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,12 +17,17 @@ TfrmPlayerScores::TfrmPlayerScores(QWidget* parent)
     setObjectName(QStringLiteral("frmPlayerScores"));
     setWindowTitle(QStringLiteral("Scores"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(WindowFont());
 
     lvScores = new QTableWidget(0, 2, this);
     lvScores->setObjectName(QStringLiteral("lvScores"));
     lvScores->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Score")});
-    lvScores->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // The score keeps the width it needs and the name takes the rest, cut
+    // short with an ellipsis when it is longer: the score always shows.
+    lvScores->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lvScores->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     lvScores->verticalHeader()->hide();
+    MakeRowsCompact(*lvScores);
     lvScores->setShowGrid(true);
     lvScores->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvScores->setSelectionBehavior(QAbstractItemView::SelectRows);

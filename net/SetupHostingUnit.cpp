@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 #include "NetHost.h"
 #include "UdpThreadUnit.h"
+#include "WindowFont.h"
 #include "WireText.h"
 
 #include <QApplication>
@@ -22,13 +23,6 @@ namespace {
 // Seconds from the first tick with a second player to the automatic start.
 constexpr int kCountdownSeconds = 60;
 
-QFont arialPixels(int pixels)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    return font;
-}
-
 } // namespace
 
 TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
@@ -37,6 +31,7 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
     setObjectName(QStringLiteral("frmSetupHosting"));
     setWindowTitle(QStringLiteral("Host a game"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(WindowFont());
 
     cboGameType = new QComboBox(this);
     cboGameType->setObjectName(QStringLiteral("cboGameType"));
@@ -50,9 +45,13 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
     lvPlayers = new QTableWidget(0, 3, this);
     lvPlayers->setObjectName(QStringLiteral("lvPlayers"));
     lvPlayers->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("Port")});
-    lvPlayers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    lvPlayers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // Name and address share the width the port leaves: no row scrolls
+    // sideways, and a long name is cut short with an ellipsis.
+    lvPlayers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lvPlayers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    lvPlayers->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     lvPlayers->verticalHeader()->hide();
+    MakeRowsCompact(*lvPlayers);
     lvPlayers->setShowGrid(true);
     lvPlayers->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvPlayers->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -60,7 +59,7 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
 
     lblCountdown = new QLabel(QStringLiteral("Waiting for additional players to arrive..."), this);
     lblCountdown->setObjectName(QStringLiteral("lblCountdown"));
-    lblCountdown->setFont(arialPixels(16));
+    lblCountdown->setFont(ArialPixels(16));
     lblCountdown->move(12, 180);
     lblCountdown->adjustSize();
 
@@ -78,7 +77,7 @@ TfrmSetupHosting::TfrmSetupHosting(QWidget* parent)
 
     panGenerating = new QLabel(QStringLiteral("Generating game grid..."), this);
     panGenerating->setObjectName(QStringLiteral("panGenerating"));
-    panGenerating->setFont(arialPixels(21));
+    panGenerating->setFont(ArialPixels(21));
     panGenerating->setAlignment(Qt::AlignCenter);
     panGenerating->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panGenerating->setAutoFillBackground(true);

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -17,23 +20,72 @@ void writeToStderr(const QString& text)
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
-void defaultMessage(const QString& text)
+QPointer<QWidget>& parentWindow()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
+
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Plain:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Centred on its parent's window. QMessageBox takes its final size only in
+// its own show event, after the dialog was placed by an earlier size, so the
+// box is centred again then, and kept on the parent's screen.
+class CentredMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        const QWidget* owner = parentWidget();
+        if (!owner)
+            return;
+        QRect box(QPoint(), frameGeometry().size());
+        box.moveCenter(owner->window()->frameGeometry().center());
+        if (const QScreen* screen = owner->screen()) {
+            const QRect desk = screen->availableGeometry();
+            box.moveLeft(std::max(desk.left(), std::min(box.left(), desk.right() + 1 - box.width())));
+            box.moveTop(std::max(desk.top(), std::min(box.top(), desk.bottom() + 1 - box.height())));
+        }
+        move(box.topLeft());
+    }
+};
+
+int execBox(const QString& text, MessageKind kind, QMessageBox::StandardButtons buttons)
+{
+    CentredMessageBox box(iconOf(kind), QCoreApplication::applicationName(), text, buttons, messageParent());
+    return box.exec();
+}
+
+void defaultMessage(const QString& text, MessageKind kind)
 {
     if (haveWidgets()) {
-        QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                        QMessageBox::Ok);
-        box.exec();
+        execBox(text, kind, QMessageBox::Ok);
         return;
     }
     writeToStderr(text);
 }
 
-bool defaultYesNo(const QString& question, QWidget* parent)
+bool defaultYesNo(const QString& question, MessageKind kind)
 {
     if (haveWidgets())
-        return QMessageBox::warning(parent, QCoreApplication::applicationName(), question,
-                                    QMessageBox::Yes | QMessageBox::No)
-               == QMessageBox::Yes;
+        return execBox(question, kind, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     writeToStderr(question);
     return false;
 }
@@ -77,17 +129,27 @@ Slot<MissingFileHandler>& missingFileSlot()
 
 } // namespace
 
-void ShowMessage(const QString& text)
+void ShowMessage(const QString& text, MessageKind kind)
 {
     // A copy, so that a handler may replace itself while it runs.
     const MessageBoxHandler handler = messageSlot().current;
-    handler(text);
+    handler(text, kind);
 }
 
-bool AskYesNo(const QString& question, QWidget* parent)
+bool AskYesNo(const QString& question, MessageKind kind)
 {
     const YesNoHandler handler = yesNoSlot().current;
-    return handler(question, parent);
+    return handler(question, kind);
+}
+
+void setMessageParent(QWidget* window)
+{
+    parentWindow() = window;
+}
+
+QWidget* messageParent()
+{
+    return parentWindow().data();
 }
 
 void ReportMissingFile(const QString& path)

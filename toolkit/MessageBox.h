@@ -10,18 +10,27 @@ class QWidget;
 // goes through here, so that tests can capture them (MessageCapture in the
 // test support library) and no caller talks to QMessageBox or stderr itself.
 
-using MessageBoxHandler = std::function<void(const QString&)>;
-using YesNoHandler = std::function<bool(const QString& question, QWidget* parent)>;
+// The icon of a box.
+enum class MessageKind { Plain, Error, Information, Warning };
+
+using MessageBoxHandler = std::function<void(const QString& text, MessageKind kind)>;
+using YesNoHandler = std::function<bool(const QString& question, MessageKind kind)>;
 using MissingFileHandler = std::function<void(const QString& path)>;
 
-// The default handler shows a modal box with an OK button when a
-// QApplication exists, and writes the text to stderr otherwise.
-void ShowMessage(const QString& text);
+// The default handler shows a modal box of that kind with an OK button when
+// a QApplication exists, and writes the text to stderr otherwise.
+void ShowMessage(const QString& text, MessageKind kind = MessageKind::Plain);
 
-// True for yes. The default handler shows a warning box with Yes and No
-// buttons over parent; without a QApplication it writes the question to
-// stderr and answers no.
-bool AskYesNo(const QString& question, QWidget* parent = nullptr);
+// True for yes. The default handler shows a box of that kind with Yes and No
+// buttons; without a QApplication it writes the question to stderr and
+// answers no.
+bool AskYesNo(const QString& question, MessageKind kind);
+
+// The window every box is centred on: the program's main window, so that
+// the boxes of two copies of the game on one screen open over their own
+// windows. Without one (or once it is gone) a box is centred on the screen.
+void setMessageParent(QWidget* window);
+QWidget* messageParent();
 
 // A picture the program can do without is missing: the default handler
 // writes missingFileMessage(path) to stderr and shows no box, so that the

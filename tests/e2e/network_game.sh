@@ -6,7 +6,7 @@
 # A starts the game. Both boards show the same givens. B saves the game to
 # read the solution, places a right digit, and A's scores window and A's
 # window of B's progress change. Then both start again: B joins A's new game
-# and A cancels it, which B is told in a message box.
+# and A cancels it, which B is told in an error box over B's own window.
 #
 # Every datagram goes to 127.0.0.1: the only address typed is 127.0.0.1.
 #
@@ -240,7 +240,7 @@ join_from_b() {
 
 # Waits until A's hosting dialog lists a player.
 wait_b_listed_at_a() {
-  wait_for_rows "$hosting_a" "$work/hosting_a.png" 280 50 16 80 50 "B did not appear in A's hosting dialog"
+  wait_for_rows "$hosting_a" "$work/hosting_a.png" 280 40 16 71 50 "B did not appear in A's hosting dialog"
 }
 
 # ---- first run: a battle started by A ----
@@ -368,12 +368,20 @@ for _ in $(seq 50); do
   sleep 0.2
 done
 [ -n "$box" ] || fail "B was not told that the game was cancelled"
+# The box opens over B's own window (centred on it), not over A's.
+eval "$(xdotool getwindowgeometry --shell "$window_b")"
+b_centre_x=$((X + WIDTH / 2))
+b_centre_y=$((Y + HEIGHT / 2))
+eval "$(xdotool getwindowgeometry --shell "$box")"
+[ $((X + WIDTH / 2 - b_centre_x)) -ge -5 ] && [ $((X + WIDTH / 2 - b_centre_x)) -le 5 ] \
+  && [ $((Y + HEIGHT / 2 - b_centre_y)) -ge -5 ] && [ $((Y + HEIGHT / 2 - b_centre_y)) -le 5 ] \
+  || fail "B's message box (centre $((X + WIDTH / 2)),$((Y + HEIGHT / 2))) is not over B's window (centre $b_centre_x,$b_centre_y)"
 # The text is read by comparing the box with one of the same text shown by a
 # sample program (same class, style and fonts): the pictures agree.
 park_mouse
 sleep 0.3
 window_picture "$box" "$work/box_b.png"
-QT_QPA_PLATFORM=xcb "$sample_tool" "The game was cancelled by the host." >"$work/sample.log" 2>&1 &
+QT_QPA_PLATFORM=xcb "$sample_tool" --error "The game was cancelled by the host." >"$work/sample.log" 2>&1 &
 sample_pid=$!
 sample=""
 for _ in $(seq 50); do

@@ -347,7 +347,7 @@ TEST_F(MenusTest, AFrameTickWhileACommandsMessageBoxIsOpenDrawsNothing)
     std::uint8_t flashBefore = 0;
     std::uint8_t flashAfter = 0;
     bool screenUntouched = false;
-    const MessageBoxHandler previous = setMessageBoxHandler([&](const QString&) {
+    const MessageBoxHandler previous = setMessageBoxHandler([&](const QString&, MessageKind) {
         ++boxes;
         flashBefore = window().FErrorFlash;
         const QImage before = screen().copy();
@@ -395,7 +395,7 @@ TEST_F(MenusTest, CommandThatThrowsIsReportedAndTheFramesGoOn)
     const QPoint rules = middleOf(450, 440);
     QStringList reported;
     int boxes = 0;
-    const MessageBoxHandler previous = setMessageBoxHandler([&](const QString& text) {
+    const MessageBoxHandler previous = setMessageBoxHandler([&](const QString& text, MessageKind) {
         ++boxes;
         if (boxes == 1)
             throw std::runtime_error("rules box failed");

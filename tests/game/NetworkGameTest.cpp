@@ -5,6 +5,7 @@
 #include "PlayTestSupport.h"
 
 #include "Fenetres.h"
+#include "MessageBox.h"
 #include "MultiPlayerSetupUnit.h"
 #include "NetError.h"
 #include "OtherPlayerProgressUnit.h"
@@ -163,6 +164,7 @@ TEST_F(NetworkGameTest, AJoinedBattleIsPlayedOnTheReceivedGridAndEndsWithTheLead
     EXPECT_FALSE(MessageWindow.Visible);
     EXPECT_EQ(m_messages->messages(),
               QStringList{QStringLiteral("The game is complete. Cy wins with 3 points\r\nThe game lasted 0 seconds")});
+    EXPECT_EQ(m_messages->messageKinds(), QList{MessageKind::Information});
     EXPECT_EQ(m_setup.FThread, nullptr);
     EXPECT_FALSE(m_scores.isVisible());
     EXPECT_TRUE(m_setup.FOpponentWindows.empty());
@@ -200,6 +202,7 @@ TEST_F(NetworkGameTest, HeadToHeadAsksAboutAFinishedOpponentEndsOnNoAndAWinShows
     m_messages->answerQuestions(true);
     pick(kFreeX, kFreeY, rightItem());
     EXPECT_EQ(m_messages->questions(), QStringList{QStringLiteral("Ann has completed the puzzle. Do you wish to continue playing?")});
+    EXPECT_EQ(m_messages->questionKinds(), QList{MessageKind::Information});
     EXPECT_EQ(w.GameState, 2) << "Yes plays on";
     completes(0);
     pick(2, 0, rightItem(2, 0));
@@ -243,6 +246,8 @@ TEST_F(NetworkGameTest, TheCommandAsksInANetworkGameAndACancelOrAPortInUseChange
     w.FGameTime = 50.0;
     w.mnuMultiplayerClick();
     EXPECT_EQ(m_messages->questions(), QStringList{question});
+    EXPECT_EQ(m_messages->questionKinds(), QList{MessageKind::Warning});
+    EXPECT_EQ(messageParent(), &w) << "the boxes open over this program's window";
     EXPECT_EQ(m_runs, 1) << "No leaves the game";
     EXPECT_EQ(w.FGameTime, 50.0);
     EXPECT_NE(m_setup.FThread, nullptr);

@@ -273,6 +273,7 @@ TEST_F(PlayerTest, WithoutAudioOutputATrackFailsWithoutABox)
     m_player->ImageLectureClick();
     ASSERT_EQ(messages.count(), 1);
     EXPECT_EQ(messages.messages()[0], invalidTrackMessage(QStringLiteral("one.mp3")));
+    EXPECT_EQ(messages.messageKinds(), QList{MessageKind::Error});
 }
 
 TEST_F(PlayerTest, ProgressBarSeeksAndDriveWalkListsEveryTrackBelowItsRoot)

@@ -30,7 +30,10 @@ class MultiplayerSetupTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_previousBox = setMessageBoxHandler([this](const QString& text) { m_messages << text; });
+        m_previousBox = setMessageBoxHandler([this](const QString& text, MessageKind kind) {
+            m_messages << text;
+            m_kinds << kind;
+        });
         m_setup.setHost(&m_host);
         m_setup.Now = [] { return kNow; };
     }
@@ -104,6 +107,7 @@ protected:
     FakeHost m_host;
     TfrmMultiplayerSetup m_setup;
     QStringList m_messages;
+    QList<MessageKind> m_kinds;
     MessageBoxHandler m_previousBox;
     int m_prompts = 0;
     int m_passes = 0;
@@ -231,6 +235,7 @@ TEST_F(MultiplayerSetupTest, AFullGameIsRefusedBeforeTheNamePromptAndOneWithSixP
     m_setup.btnJoinClick();
     EXPECT_EQ(m_prompts, 0);
     EXPECT_EQ(m_messages, QStringList{QStringLiteral("Sorry multi-player is limited to a maximum of 7 players")});
+    EXPECT_EQ(m_kinds, QList{MessageKind::Error});
 
     m_setup.GameLocated(row(QStringLiteral("Full"), 6, 1, 0));
     m_setup.btnJoinClick();
@@ -254,6 +259,7 @@ TEST_F(MultiplayerSetupTest, JoinWaitEndsCancelledTimedOutOrStartedEvenWhenTheRo
     EXPECT_EQ(m_passes, 3);
     EXPECT_TRUE(m_setup.panWaitingGameStart->isHidden());
     EXPECT_EQ(m_messages, QStringList{QStringLiteral("The game was cancelled by the host.")});
+    EXPECT_EQ(m_kinds, QList{MessageKind::Error});
     EXPECT_NE(m_setup.result(), QDialog::Accepted);
     ASSERT_EQ(thread.sent.size(), 1u);
     EXPECT_EQ(thread.sent[0].host, kLoopback);
@@ -261,9 +267,11 @@ TEST_F(MultiplayerSetupTest, JoinWaitEndsCancelledTimedOutOrStartedEvenWhenTheRo
     EXPECT_TRUE(thread.sent[0].bytes.contains("00001234SudokuJoinRequestBea"));
 
     m_messages.clear();
+    m_kinds.clear();
     join([](int) {});
     EXPECT_EQ(m_passes, 1200);
     EXPECT_EQ(m_messages, QStringList{QStringLiteral("The game did not start in a timely manner.")});
+    EXPECT_EQ(m_kinds, QList{MessageKind::Error});
     EXPECT_NE(m_setup.result(), QDialog::Accepted);
 
     // A cancel or a start heard outside a wait is not for this window.
@@ -363,9 +371,11 @@ TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAn
                 m_setup.PiecePlaced(index, x, y, kTestSolution[y * 10 + x].unicode() - '1');
     }
     QStringList asked;
+    QList<MessageKind> kinds;
     bool reply = true;
-    const YesNoHandler previousYesNo = setYesNoHandler([&](const QString& question, QWidget*) {
+    const YesNoHandler previousYesNo = setYesNoHandler([&](const QString& question, MessageKind kind) {
         asked << question;
+        kinds << kind;
         return reply;
     });
     EXPECT_FALSE(m_setup.CheckOthersCompleted()) << "Yes: play on";
@@ -375,6 +385,7 @@ TEST_F(MultiplayerSetupTest, ThreePlayerBattleSendsToTheOthersScoresTheirMovesAn
     setYesNoHandler(previousYesNo);
     EXPECT_EQ(asked, QStringList({QStringLiteral("Ann has completed the puzzle. Do you wish to continue playing?"),
                                   QStringLiteral("Cy has completed the puzzle. Do you wish to continue playing?")}));
+    EXPECT_EQ(kinds, QList<MessageKind>(2, MessageKind::Information));
 
     const QPointer<TfrmOtherPlayerProgress> cy = m_setup.FOpponentWindows[2].data();
     m_setup.StopMultiplayer();

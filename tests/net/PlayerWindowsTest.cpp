@@ -5,6 +5,7 @@
 #include "PlayerScoresUnit.h"
 #include "WindowsTestSupport.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +84,7 @@ TEST_F(PlayerWindowsTest, NamePromptTrimsRefusesABlankNameAndKeepsTheNameOnCance
     EXPECT_FALSE(prompt.Execute(name));
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(messages.messages(), QStringList{QStringLiteral("You have not entered anything.")});
+    EXPECT_EQ(messages.messageKinds(), QList{MessageKind::Error});
     EXPECT_EQ(name, QStringLiteral("Bob"));
 
     QString empty;
@@ -127,6 +129,21 @@ TEST_F(PlayerWindowsTest, ScoresShowHighestFirstWithEqualScoresInRosterOrder)
     EXPECT_EQ(scores.lvScores->rowCount(), 0);
 }
 
+TEST_F(PlayerWindowsTest, TheScoreColumnShowsBesideTheLongestName)
+{
+    TfrmPlayerScores scores;
+    scores.ShowScores({{QStringLiteral("2EE0127.0.0.1=") + QString(255, QLatin1Char('W')), 12},
+                       {QStringLiteral("2EE1192.0.2.7=Ann"), 3}});
+    scores.show();
+    QCoreApplication::processEvents();
+    const QHeaderView& header = *scores.lvScores->horizontalHeader();
+    const int left = header.sectionViewportPosition(1);
+    EXPECT_GE(left, 0);
+    EXPECT_LE(left + header.sectionSize(1), scores.lvScores->viewport()->width());
+    EXPECT_GE(header.sectionSize(1), scores.lvScores->fontMetrics().horizontalAdvance(QStringLiteral("Score")));
+    scores.hide();
+}
+
 TEST_F(PlayerWindowsTest, OpponentWindowMarksFilledCellsAndKnowsWhenTheGridIsComplete)
 {
     TfrmOtherPlayerProgress opponent(QStringLiteral("Ann"), kTestPuzzle, kTestSolution);
@@ -155,6 +172,16 @@ TEST_F(PlayerWindowsTest, OpponentWindowMarksFilledCellsAndKnowsWhenTheGridIsCom
     opponent.ClearEntries();
     EXPECT_FALSE(opponent.IsComplete());
     EXPECT_EQ(opponent.StatusBar1->currentMessage(), QStringLiteral("0 / 81"));
+
+    // The miniature stays square, however the window is shaped.
+    opponent.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opponent.Image1->width(), opponent.Image1->height());
+    EXPECT_GE(opponent.Image1->width(), 100);
+    opponent.resize(300, 158);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opponent.Image1->width(), opponent.Image1->height());
+    opponent.hide();
 
     // The miniature marks exactly the filled cells, and the window shows it.
     opponent.PiecePlaced(3, 5, 8);

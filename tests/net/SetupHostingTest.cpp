@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -231,4 +233,30 @@ TEST_F(HostingDialogTest, AFailedGenerationOrAVanishedThreadEndsTheHostingCleanl
     EXPECT_FALSE(m_dialog.Execute(gone, type, QStringLiteral("Host")));
     EXPECT_EQ(type, 0);
     EXPECT_TRUE(m_dialog.FThread == nullptr);
+}
+
+TEST_F(HostingDialogTest, EveryGameTypeTextAndSevenJoinedPlayersShowWhole)
+{
+    m_dialog.show();
+    QComboBox& types = *m_dialog.cboGameType;
+    QStyleOptionComboBox option;
+    option.initFrom(&types);
+    const QRect field = types.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &types);
+    for (int i = 0; i < types.count(); ++i) {
+        // The label is drawn one pixel inside the field on either side.
+        EXPECT_LE(types.fontMetrics().horizontalAdvance(types.itemText(i)), field.width() - 2) << i;
+    }
+    for (const QString& state : {kNotSelected, kWaiting, QStringLiteral("Game will start automatically in 59 seconds")})
+        EXPECT_LE(12 + m_dialog.lblCountdown->fontMetrics().horizontalAdvance(state), 331) << qPrintable(state);
+    EXPECT_LE(m_dialog.panGenerating->fontMetrics().horizontalAdvance(m_dialog.panGenerating->text()),
+              m_dialog.panGenerating->contentsRect().width());
+
+    for (int port = 12001; port <= 12007; ++port)
+        m_dialog.AddJoinedPlayer(QStringLiteral("Player ") + QString::number(port), kLoopback, port);
+    QCoreApplication::processEvents();
+    QTableWidget& players = *m_dialog.lvPlayers;
+    EXPECT_EQ(players.geometry(), QRect(12, 52, 305, 121));
+    EXPECT_LE(players.rowViewportPosition(6) + players.rowHeight(6), players.viewport()->height());
+    EXPECT_EQ(players.verticalScrollBar()->maximum(), 0);
+    m_dialog.hide();
 }

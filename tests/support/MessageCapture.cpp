@@ -1,9 +1,13 @@
 #include "MessageCapture.h"
 
 MessageCapture::MessageCapture()
-    : m_previous(setMessageBoxHandler([this](const QString& text) { m_messages.append(text); }))
-    , m_previousYesNo(setYesNoHandler([this](const QString& question, QWidget*) {
+    : m_previous(setMessageBoxHandler([this](const QString& text, MessageKind kind) {
+        m_messages.append(text);
+        m_messageKinds.append(kind);
+    }))
+    , m_previousYesNo(setYesNoHandler([this](const QString& question, MessageKind kind) {
         m_questions.append(question);
+        m_questionKinds.append(kind);
         return m_answer;
     }))
     , m_previousMissingFile(setMissingFileHandler([this](const QString& path) { m_missingFiles.append(path); }))
@@ -30,13 +34,25 @@ int MessageCapture::count() const
 void MessageCapture::clear()
 {
     m_messages.clear();
+    m_messageKinds.clear();
     m_questions.clear();
+    m_questionKinds.clear();
     m_missingFiles.clear();
+}
+
+const QList<MessageKind>& MessageCapture::messageKinds() const
+{
+    return m_messageKinds;
 }
 
 const QStringList& MessageCapture::questions() const
 {
     return m_questions;
+}
+
+const QList<MessageKind>& MessageCapture::questionKinds() const
+{
+    return m_questionKinds;
 }
 
 void MessageCapture::answerQuestions(bool yes)
@@ -47,4 +63,23 @@ void MessageCapture::answerQuestions(bool yes)
 const QStringList& MessageCapture::missingFiles() const
 {
     return m_missingFiles;
+}
+
+void PrintTo(MessageKind kind, std::ostream* out)
+{
+    switch (kind) {
+    case MessageKind::Plain:
+        *out << "Plain";
+        return;
+    case MessageKind::Error:
+        *out << "Error";
+        return;
+    case MessageKind::Information:
+        *out << "Information";
+        return;
+    case MessageKind::Warning:
+        *out << "Warning";
+        return;
+    }
+    *out << "MessageKind(" << static_cast<int>(kind) << ")";
 }

@@ -304,7 +304,7 @@ TEST_F(ThemeLoadingTest, FramesRunDuringTheMessagesSeeWholeLists)
 
     // A message box runs the event loop, so frames draw while it is open.
     int frames = 0;
-    MessageBoxHandler previous = setMessageBoxHandler([&](const QString&) {
+    MessageBoxHandler previous = setMessageBoxHandler([&](const QString&, MessageKind) {
         ++frames;
         EXPECT_EQ(BoardImages.count(), 27);
         EXPECT_EQ(ButtonImages.count(), 21);
