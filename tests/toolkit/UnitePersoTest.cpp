@@ -245,24 +245,22 @@ TEST_F(ScreenImageTest, MissingImagesDrawNothing)
     EXPECT_EQ(at(0, 0), QColor(Qt::black));
 }
 
-TEST_F(ScreenImageTest, FramePainterIsSharedAndNestedScopesReuseIt)
+TEST_F(ScreenImageTest, DrawsOfNestedScopesLandWhenTheOuterScopeCloses)
 {
     QImage red(10, 10, QImage::Format_RGB32);
     red.fill(Qt::red);
     ThemeImage image(red);
     {
         ScreenPainter frame;
-        ASSERT_NE(ScreenPainter::current(), nullptr);
-        QPainter* outer = ScreenPainter::current();
+        ASSERT_TRUE(ScreenPainter::isOpen());
         {
             const ScreenPainter nested;
-            EXPECT_EQ(ScreenPainter::current(), outer);
             DrawScreenImage(0, 0, &image, 255);
         }
-        EXPECT_EQ(ScreenPainter::current(), outer);
+        EXPECT_TRUE(ScreenPainter::isOpen());
         DrawScreenImage(20, 0, &image, 255);
     }
-    EXPECT_EQ(ScreenPainter::current(), nullptr);
+    EXPECT_FALSE(ScreenPainter::isOpen());
     EXPECT_EQ(at(5, 5), QColor(Qt::red));
     EXPECT_EQ(at(25, 5), QColor(Qt::red));
 }
