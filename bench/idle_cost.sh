@@ -12,7 +12,7 @@
 # The machine should be quiet: the load average is printed beside each row.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-# shellcheck source=../tests/e2e/common.sh
+# shellcheck source=tests/e2e/common.sh
 source "$root/tests/e2e/common.sh"
 
 program=${1:-}
