@@ -99,8 +99,9 @@ void TfrmMain::DXTimerTimerloop()
 
 void TfrmMain::DrawScene()
 {
-    // One painter for the whole pass, menus included; a scene drawn again
-    // from a command inside the frame reuses it.
+    // One scope for the whole pass, menus included: the draws are painted
+    // together when it closes, or left out when they repeat the last frame's.
+    // A scene drawn again from a command inside the frame joins it.
     const ScreenPainter scope;
     const int left = Image1Virtuel->x();
     const int top = Image1Virtuel->y();

@@ -17,7 +17,8 @@ void ScreenView::BeginUpdate()
 
 void ScreenView::Changed()
 {
-    // The whole bitmap is shown again at every repaint: nothing to record.
+    // Whether the bitmap changed is told by its cache key, which every write
+    // to it moves on: nothing to record.
 }
 
 void ScreenView::EndUpdate()
@@ -28,8 +29,15 @@ void ScreenView::EndUpdate()
 
 void ScreenView::Invalidate()
 {
-    if (m_updateDepth == 0)
-        update();
+    if (m_updateDepth != 0)
+        return;
+    // An unchanged bitmap is not sent to the window system again; exposes
+    // and resizes are repainted by Qt without asking.
+    const qint64 key = m_bitmap.cacheKey();
+    if (key == m_requestedKey)
+        return;
+    m_requestedKey = key;
+    update();
 }
 
 void ScreenView::paintEvent(QPaintEvent*)

@@ -20,7 +20,8 @@ public:
     void BeginUpdate();
     void Changed();
     void EndUpdate();
-    // Asks for one repaint, unless an update is still open.
+    // Asks for one repaint when the bitmap changed since the last request,
+    // unless an update is still open.
     void Invalidate();
 
 signals:
@@ -38,4 +39,5 @@ protected:
 private:
     QImage m_bitmap;
     int m_updateDepth = 0;
+    qint64 m_requestedKey = 0; // the bitmap's cache key at the last repaint asked for
 };

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <utility>
+
 ImageList ButtonImages;
 ImageList ButtonRolloverImages;
 ImageList ButtonDisabledImages;
@@ -20,33 +22,17 @@ namespace {
 
 QImage* g_screen = nullptr;
 
-// Runs draw with the frame's shared painter when one is open, else with a
-// painter of its own on the screen. Every draw sets each piece of painter
-// state it depends on (composition mode, opacity, smoothing; font and pen
-// for text), so nothing one draw sets can change the next.
-template <typename Draw>
-void paintOnScreen(Draw draw)
+// The pieces of a picture's draw that come from the picture itself.
+ScreenDraw imageDraw(ScreenDraw::Kind kind, const QRect& target, const ThemeImage& image, bool smooth)
 {
-    if (QPainter* shared = ScreenPainter::current()) {
-        draw(*shared);
-        return;
-    }
-    if (!g_screen || g_screen->isNull())
-        return;
-    QPainter painter(g_screen);
-    draw(painter);
-}
-
-void prepareFor(QPainter& painter, const ThemeImage& image, bool smooth)
-{
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-    if (image.drawMode() == ThemeImage::DrawMode::Blend) {
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.setOpacity(image.masterAlpha() / 255.0);
-    } else {
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.setOpacity(1.0);
-    }
+    ScreenDraw draw;
+    draw.kind = kind;
+    draw.target = target;
+    draw.image = image.image();
+    draw.blend = image.drawMode() == ThemeImage::DrawMode::Blend;
+    draw.alpha = image.masterAlpha();
+    draw.smooth = smooth;
+    return draw;
 }
 
 // The stored 32-bit value of a pixel, without conversion. Keyed pixels are
@@ -61,6 +47,7 @@ QRgb rawPixel(const QImage& image, int x, int y)
 void setScreenBitmap(QImage* screen)
 {
     g_screen = screen;
+    ScreenPainter::forgetLastFrame();
 }
 
 QImage* screenBitmap()
@@ -103,15 +90,13 @@ void DrawScreenText(std::int32_t x, std::int32_t y, std::int32_t size, std::uint
         cache->family = TextFontName;
         cache->pixels = pixels;
     }
-    const QFont& font = cache->font;
-    const int ascent = cache->ascent;
-    paintOnScreen([&](QPainter& painter) {
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.setOpacity(1.0);
-        painter.setFont(font);
-        painter.setPen(windowsColor(colour));
-        painter.drawText(QPoint(x, y + ascent), text);
-    });
+    ScreenDraw draw;
+    draw.kind = ScreenDraw::Kind::Text;
+    draw.baseline = QPoint(x, y + cache->ascent);
+    draw.text = text;
+    draw.font = cache->font;
+    draw.colour = windowsColor(colour);
+    ScreenPainter::draw(std::move(draw));
 }
 
 void DrawScreenImage(std::int32_t x, std::int32_t y, ThemeImage* image, std::uint8_t alpha)
@@ -121,20 +106,14 @@ void DrawScreenImage(std::int32_t x, std::int32_t y, ThemeImage* image, std::uin
     image->setMasterAlpha(alpha);
     if (image->isEmpty())
         return;
-    paintOnScreen([&](QPainter& painter) {
-        prepareFor(painter, *image, false);
-        painter.drawImage(QPoint(x, y), image->image());
-    });
+    ScreenPainter::draw(imageDraw(ScreenDraw::Kind::Image, QRect(QPoint(x, y), image->image().size()), *image, false));
 }
 
 void DrawScreenImageScaled(const QRect& dest, const ThemeImage* image)
 {
     if (!image || image->isEmpty() || dest.isEmpty())
         return;
-    paintOnScreen([&](QPainter& painter) {
-        prepareFor(painter, *image, true);
-        painter.drawImage(dest, image->image());
-    });
+    ScreenPainter::draw(imageDraw(ScreenDraw::Kind::ScaledImage, dest, *image, true));
 }
 
 bool IsOverButton(std::int32_t x, std::int32_t y, std::int32_t mouseX, std::int32_t mouseY,

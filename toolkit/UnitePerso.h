@@ -6,8 +6,9 @@
 //  - once at start-up: setScreenBitmap(&its 1024x768 screen QImage), which
 //    it shows in the Ecran widget, and TextFontName := "CHOW FUN" or
 //    "Courier new";
-//  - in each frame (DrawScene/DrawMenus), ideally inside one ScreenPainter
-//    scope so the frame's draws share a painter: DrawScreenImage with items
+//  - in each frame (DrawScene/DrawMenus), inside one ScreenPainter scope,
+//    which gathers the frame's draws and paints them together when it closes
+//    (and not at all when they equal the last frame's): DrawScreenImage with items
 //    of the image lists (BoardImages.item(12) ...), DrawScreenText, and for
 //    every drawn button DrawImageButton(Buttons[i].Enabled, Buttons[i].Visible,
 //    x, y, FMouse, face); a result of 1 runs the button's command, 2 (right

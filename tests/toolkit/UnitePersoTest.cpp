@@ -245,26 +245,54 @@ TEST_F(ScreenImageTest, MissingImagesDrawNothing)
     EXPECT_EQ(at(0, 0), QColor(Qt::black));
 }
 
-TEST_F(ScreenImageTest, FramePainterIsSharedAndNestedScopesReuseIt)
+TEST_F(ScreenImageTest, DrawsOfNestedScopesLandWhenTheOuterScopeCloses)
 {
     QImage red(10, 10, QImage::Format_RGB32);
     red.fill(Qt::red);
     ThemeImage image(red);
     {
         ScreenPainter frame;
-        ASSERT_NE(ScreenPainter::current(), nullptr);
-        QPainter* outer = ScreenPainter::current();
+        ASSERT_TRUE(ScreenPainter::isOpen());
         {
             const ScreenPainter nested;
-            EXPECT_EQ(ScreenPainter::current(), outer);
             DrawScreenImage(0, 0, &image, 255);
         }
-        EXPECT_EQ(ScreenPainter::current(), outer);
+        EXPECT_TRUE(ScreenPainter::isOpen());
         DrawScreenImage(20, 0, &image, 255);
     }
-    EXPECT_EQ(ScreenPainter::current(), nullptr);
+    EXPECT_FALSE(ScreenPainter::isOpen());
     EXPECT_EQ(at(5, 5), QColor(Qt::red));
     EXPECT_EQ(at(25, 5), QColor(Qt::red));
+}
+
+// A frame that repeats the last one is left out only when painting it again
+// could change nothing: the bitmap unwritten since, every draw on top of the
+// frame's first, opaque picture.
+TEST_F(ScreenImageTest, RepeatedFrameIsPaintedAgainWhereItsResultCouldDiffer)
+{
+    QImage plain(100, 100, QImage::Format_RGB32);
+    plain.fill(Qt::blue);
+    ThemeImage base(plain);
+    QImage white(10, 10, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ThemeImage half(white);
+    half.setDrawMode(ThemeImage::DrawMode::Blend);
+    const auto frameAt = [&](int x) {
+        const ScreenPainter frame;
+        DrawScreenImage(0, 0, &base, 255);
+        DrawScreenImage(x, 0, &half, 128);
+    };
+
+    frameAt(0);
+    m_screen.fill(Qt::black); // written outside the frames
+    frameAt(0);
+    EXPECT_EQ(at(50, 50), QColor(Qt::blue));
+
+    // Outside the opaque picture the half-white square builds up from frame to frame.
+    frameAt(200);
+    const QColor once = at(205, 5);
+    frameAt(200);
+    EXPECT_GT(at(205, 5).red(), once.red());
 }
 
 TEST_F(ScreenImageTest, ModeOfOneDrawDoesNotLeakIntoTheNextInAFrame)
