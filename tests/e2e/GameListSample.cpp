@@ -1,8 +1,10 @@
 // Shows the multiplayer setup window with one listed game, hosted by the
 // name given, for the end-to-end scripts to find that game among the rows
 // of the program's own setup window: a row of the same name looks the same.
-// Prints where the first row's host cell stands in the window: x y width
-// height. The window has no network thread and sends nothing.
+// Prints where the first row's host cell stands in the window and the
+// distance from one row to the next: x y width height pitch (a row's grid
+// line lies outside its cell). The window has no network thread and sends
+// nothing.
 #include "GameRow.h"
 #include "MultiPlayerSetupUnit.h"
 
@@ -34,7 +36,7 @@ int main(int argc, char* argv[])
         QTableWidget* list = setup.lvGames;
         const QRect cell = list->visualRect(list->model()->index(0, 0));
         const QPoint place = list->viewport()->mapTo(&setup, cell.topLeft());
-        std::printf("%d %d %d %d\n", place.x(), place.y(), cell.width(), cell.height());
+        std::printf("%d %d %d %d %d\n", place.x(), place.y(), cell.width(), cell.height(), list->rowHeight(0));
         std::fflush(stdout);
     });
     return app.exec();

@@ -124,8 +124,13 @@ step() {
 }
 
 # Reports a failure with the program's output of every run, then exits 1.
+# A script may define end_before_report to end its programs first, so that
+# what they write at exit is in their output.
 fail() {
   echo "FAIL: $* (after $(elapsed))"
+  if declare -F end_before_report >/dev/null; then
+    end_before_report
+  fi
   local log
   for log in "$work"/game*.log; do
     [ -f "$log" ] || continue

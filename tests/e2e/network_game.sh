@@ -5,9 +5,9 @@
 # made of its UDP port (which no other copy on the machine holds at the same
 # time); B adds 127.0.0.1, finds the row of that name among the games listed
 # (other copies of the game on the machine may host too) and joins it; A's
-# hosting dialog lists B and A starts the game. Both boards show the same givens. B saves the game to
-# read the solution, places a right digit, and A's scores window and A's
-# window of B's progress change. Then both start again: B joins A's new game
+# hosting dialog lists B and A starts the game. Both boards show the same
+# givens. B saves the game to read the solution, places a right digit, and
+# A's scores window and A's window of B's progress change. Then both start again: B joins A's new game
 # and A cancels it, which B is told in a message box.
 #
 # Every copy is ended with SIGTERM and must end by itself with status 0 (a
@@ -49,6 +49,9 @@ end_all() {
   sample_pid=""
 }
 trap 'end_all; cleanup' EXIT
+end_before_report() {
+  end_all
+}
 
 # Ends both copies of a run and checks how they ended.
 stop_copies() {
@@ -253,7 +256,8 @@ udp_port_of() {
 # The first row's host cell of a setup window that lists one game hosted by
 # a name, as the sample program shows it: its picture (inside the grid
 # lines, the host's name at its left) into <work>/row_sample.png, its place
-# in the window into row_x row_y, the height of a row into row_h.
+# in the window into row_x row_y, its height into row_h and the distance
+# from one row to the next into row_pitch.
 sample_game_row() {
   local name=$1 window=""
   QT_QPA_PLATFORM=xcb "$list_tool" "$name" >"$work/list_sample.out" 2>"$work/list_sample.log" &
@@ -266,8 +270,8 @@ sample_game_row() {
   done
   [ -n "$window" ] || fail "the sample setup window did not open"
   local width
-  read -r row_x row_y width row_h <"$work/list_sample.out"
-  [ -n "$row_h" ] && [ "$width" -gt "$row_width" ] || fail "the sample's row cell is $width by $row_h"
+  read -r row_x row_y width row_h row_pitch <"$work/list_sample.out"
+  [ -n "$row_pitch" ] && [ "$width" -gt "$row_width" ] || fail "the sample's row cell is $width by $row_h"
   sleep 0.5
   window_picture "$window" "$work/list_sample.png"
   end_process "$sample_pid"
@@ -328,8 +332,8 @@ join_from_b() {
     sleep 0.3
     window_picture "$setup_b" "$work/setup_b.png"
     for row in 0 1 2 3 4 5; do
-      [ $((row_y + (row + 1) * row_h)) -le 247 ] || break
-      convert "$work/setup_b.png" -crop "${row_width}x$((row_h - 2))+$((row_x + 1))+$((row_y + 1 + row * row_h))" \
+      [ $((row_y + row * row_pitch + row_h)) -le 247 ] || break
+      convert "$work/setup_b.png" -crop "${row_width}x$((row_h - 2))+$((row_x + 1))+$((row_y + 1 + row * row_pitch))" \
         +repage "$work/row_b.png"
       if [ "$(differing_pixels "$work/row_b.png" "$work/row_sample.png")" = 0 ]; then
         found=$row
@@ -338,7 +342,7 @@ join_from_b() {
     done
   done
   step "B lists A's game ($host_name) in row $((found + 1))"
-  xdotool mousemove $((sx + row_x + 20)) $((sy + row_y + found * row_h + row_h / 2))
+  xdotool mousemove $((sx + row_x + 20)) $((sy + row_y + found * row_pitch + row_h / 2))
   sleep 0.1
   press
   sleep 0.3
