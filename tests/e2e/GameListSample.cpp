@@ -9,7 +9,6 @@
 #include "MultiPlayerSetupUnit.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QTableWidget>
 #include <QTimer>
 

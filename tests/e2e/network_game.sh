@@ -238,14 +238,14 @@ move_b_aside() {
 # The UDP port (decimal) of the game's range 12000..12010 that a process has
 # bound, read from its sockets in /proc; empty when it has none.
 udp_port_of() {
-  local pid=$1 fd link inodes=" " sl local rest inode port
+  local pid=$1 fd link inodes=" " sl address rest inode port
   for fd in /proc/"$pid"/fd/*; do
     link=$(readlink "$fd" 2>/dev/null) || continue
     case $link in socket:\[*\]) inodes+="${link//[^0-9]/} " ;; esac
   done
-  while read -r sl local _ _ _ _ _ _ _ inode rest; do
+  while read -r sl address _ _ _ _ _ _ _ inode rest; do
     [ "$sl" = "sl" ] && continue
-    port=$((16#${local#*:}))
+    port=$((16#${address#*:}))
     if [ "$port" -ge 12000 ] && [ "$port" -le 12010 ] && [[ $inodes == *" $inode "* ]]; then
       echo "$port"
       return 0
