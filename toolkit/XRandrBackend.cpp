@@ -238,8 +238,15 @@ std::unique_ptr<XRandrBackend> XRandrBackend::open(const char* displayName)
     Display* display = XOpenDisplay(displayName);
     if (!display)
         return nullptr;
+    // The server is asked first: libXrandr's first call on a display keeps
+    // an allocation it never frees when the server lacks the extension.
+    int opcode = 0;
     int eventBase = 0;
     int errorBase = 0;
+    if (!XQueryExtension(display, "RANDR", &opcode, &eventBase, &errorBase)) {
+        XCloseDisplay(display);
+        return nullptr;
+    }
     int major = 0;
     int minor = 0;
     if (!XRRQueryExtension(display, &eventBase, &errorBase) || !XRRQueryVersion(display, &major, &minor)

@@ -70,6 +70,32 @@ end_process() {
   wait "$pid" 2>/dev/null
 }
 
+# Ends a process this script started with SIGTERM, as a user's session
+# would, and checks that it ends by itself with status 0 within the seconds
+# given (default 30: a sanitized program checks its memory at exit).
+# Afterwards its output is printed under the title given, so what it wrote
+# at exit is seen. Fails when it ends otherwise.
+# usage: stop_and_check pid log title [seconds]
+stop_and_check() {
+  local pid=$1 log=$2 title=$3 seconds=${4:-30}
+  local deadline=$((SECONDS + seconds)) status
+  kill "$pid" 2>/dev/null
+  while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    fail "$title did not end within $seconds s of SIGTERM"
+  fi
+  wait "$pid"
+  status=$?
+  echo "--- output of $title"
+  cat "$log"
+  echo "--- end of output of $title (status $status)"
+  [ "$status" -eq 0 ] || fail "$title ended with status $status"
+}
+
 # Ends the program if it still runs.
 stop_program() {
   end_process "$game_pid"
@@ -98,8 +124,13 @@ step() {
 }
 
 # Reports a failure with the program's output of every run, then exits 1.
+# A script may define end_before_report to end its programs first, so that
+# what they write at exit is in their output.
 fail() {
   echo "FAIL: $* (after $(elapsed))"
+  if declare -F end_before_report >/dev/null; then
+    end_before_report
+  fi
   local log
   for log in "$work"/game*.log; do
     [ -f "$log" ] || continue
@@ -261,6 +292,22 @@ wait_for() {
     sleep 0.2
   done
   fail "$what"
+}
+
+# Like wait_for, with a time limit in seconds instead of a number of tries:
+# a slow shot cannot stretch the wait past it.
+wait_until() {
+  local seconds=$1 what=$2 check=$3
+  shift 3
+  local deadline=$((SECONDS + seconds))
+  while :; do
+    shot current
+    if "$check" "$work/current.png" "$@"; then
+      return 0
+    fi
+    [ "$SECONDS" -lt "$deadline" ] || fail "$what (after $seconds s)"
+    sleep 0.2
+  done
 }
 
 # ---- the mouse ----

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # End-to-end: two copies of the real program on one virtual X display, each
 # with a home of its own, play a network game over the loopback address.
-# A hosts a battle from the home screen's Multiplayer button; B adds
-# 127.0.0.1, sees A's game listed and joins it; A's hosting dialog lists B and
-# A starts the game. Both boards show the same givens. B saves the game to
-# read the solution, places a right digit, and A's scores window and A's
-# window of B's progress change. Then both start again: B joins A's new game
+# A hosts a battle from the home screen's Multiplayer button under a name
+# made of its UDP port (which no other copy on the machine holds at the same
+# time); B adds 127.0.0.1, finds the row of that name among the games listed
+# (other copies of the game on the machine may host too) and joins it; A's
+# hosting dialog lists B and A starts the game. Both boards show the same
+# givens. B saves the game to read the solution, places a right digit, and
+# A's scores window and A's window of B's progress change. Then both start again: B joins A's new game
 # and A cancels it, which B is told in an error box over B's own window.
+#
+# Every copy is ended with SIGTERM and must end by itself with status 0 (a
+# sanitizer's report at exit fails the script); its output is printed once
+# it has ended. B is started first and moved aside before A starts, so the
+# two windows never share a place on the display while one is checked.
 #
 # Every datagram goes to 127.0.0.1: the only address typed is 127.0.0.1.
 #
@@ -22,18 +29,40 @@ suppressions=${2:-}
 require_tools Xvfb xdotool convert compare
 sample_tool="$(dirname "$program")/e2e_message_box"
 [ -x "$sample_tool" ] || { echo "SKIP: $sample_tool is not built"; exit 77; }
+list_tool="$(dirname "$program")/e2e_game_list"
+[ -x "$list_tool" ] || { echo "SKIP: $list_tool is not built"; exit 77; }
 make_work_folder
 pid_a=""
 pid_b=""
+log_a=""
+log_b=""
 window_a=""
 window_b=""
-stop_copies() {
+sample_pid=""
+# On the way out, whatever still runs is ended unchecked.
+end_all() {
   end_process "$pid_a"
   end_process "$pid_b"
+  end_process "$sample_pid"
   pid_a=""
   pid_b=""
+  sample_pid=""
 }
-trap 'stop_copies; cleanup' EXIT
+trap 'end_all; cleanup' EXIT
+end_before_report() {
+  end_all
+}
+
+# Ends both copies of a run and checks how they ended.
+stop_copies() {
+  local run=$1 pid
+  pid=$pid_a
+  pid_a=""
+  stop_and_check "$pid" "$log_a" "copy A (run $run)"
+  pid=$pid_b
+  pid_b=""
+  stop_and_check "$pid" "$log_b" "copy B (run $run)"
+}
 
 # A display wide and high enough for both main windows side by side, B's
 # lower than A's, with room for the game windows beside each. Without RandR
@@ -47,10 +76,18 @@ find_data_pictures
 # Starts copy A or B with its own home and waits for its window.
 start_copy() {
   local name=$1 run=$2
-  launch_program "$work/home-$name" "$work/game-$name$run.log"
+  local log="$work/game-$name$run.log"
+  launch_program "$work/home-$name" "$log"
   local pid=$launched_pid
-  local found=""
-  for _ in $(seq 150); do
+  if [ "$name" = A ]; then
+    pid_a=$pid
+    log_a=$log
+  else
+    pid_b=$pid
+    log_b=$log
+  fi
+  local found="" deadline=$((SECONDS + 30))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     found=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Sudoku$' 2>/dev/null | head -n1)
     [ -n "$found" ] && break
     kill -0 "$pid" 2>/dev/null || fail "copy $name ended at start-up"
@@ -58,10 +95,8 @@ start_copy() {
   done
   [ -n "$found" ] || fail "no window of copy $name appeared"
   if [ "$name" = A ]; then
-    pid_a=$pid
     window_a=$found
   else
-    pid_b=$pid
     window_b=$found
   fi
 }
@@ -180,16 +215,74 @@ board_crop() {
   convert "$work/screen.png" -crop "${board_size}x${board_size}+$((wx + board_left))+$((wy + board_top))" +repage "$1"
 }
 
-# B's main window goes below and right of A's, so that no click meant for
-# one lands on the other.
+# B's main window goes below and right of where A's will stand, so that no
+# click meant for one lands on the other. (xdotool's --sync would wait
+# without end for a window that does not move, or that its program puts
+# back.) B's start-up is over by then: its home screen was seen where no
+# other window stood.
 move_b_aside() {
   use_copy B
-  xdotool windowmove --sync "$window_b" 1100 850 2>/dev/null || xdotool windowmove "$window_b" 1100 850
-  sleep 0.5
+  local deadline=$((SECONDS + 10))
+  while :; do
+    xdotool windowmove "$window_b" 1100 850 2>/dev/null
+    sleep 0.5
+    window_origin
+    [ "$wx" -eq 1100 ] && [ "$wy" -eq 850 ] && break
+    [ "$SECONDS" -lt "$deadline" ] || fail "B's window stayed at $wx,$wy"
+  done
+  wait_until 20 "B's home screen was not drawn after the move" home_drawn
   window_origin
-  [ "$wx" -eq 1100 ] && [ "$wy" -eq 850 ] || fail "B's window stayed at $wx,$wy"
-  wait_home_screen 50 "B's home screen was not drawn after the move"
+  [ "$wx" -eq 1100 ] && [ "$wy" -eq 850 ] || fail "B's window went back to $wx,$wy"
 }
+
+# The UDP port (decimal) of the game's range 12000..12010 that a process has
+# bound, read from its sockets in /proc; empty when it has none.
+udp_port_of() {
+  local pid=$1 fd link inodes=" " sl address rest inode port
+  for fd in /proc/"$pid"/fd/*; do
+    link=$(readlink "$fd" 2>/dev/null) || continue
+    case $link in socket:\[*\]) inodes+="${link//[^0-9]/} " ;; esac
+  done
+  while read -r sl address _ _ _ _ _ _ _ inode rest; do
+    [ "$sl" = "sl" ] && continue
+    port=$((16#${address#*:}))
+    if [ "$port" -ge 12000 ] && [ "$port" -le 12010 ] && [[ $inodes == *" $inode "* ]]; then
+      echo "$port"
+      return 0
+    fi
+  done </proc/net/udp
+}
+
+# The first row's host cell of a setup window that lists one game hosted by
+# a name, as the sample program shows it: its picture (inside the grid
+# lines, the host's name at its left) into <work>/row_sample.png, its place
+# in the window into row_x row_y, its height into row_h and the distance
+# from one row to the next into row_pitch.
+sample_game_row() {
+  local name=$1 window=""
+  QT_QPA_PLATFORM=xcb "$list_tool" "$name" >"$work/list_sample.out" 2>"$work/list_sample.log" &
+  sample_pid=$!
+  local deadline=$((SECONDS + 20))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    window=$(xdotool search --all --onlyvisible --pid "$sample_pid" --name '^Multiplayer Setup$' 2>/dev/null | head -n1)
+    [ -n "$window" ] && [ -s "$work/list_sample.out" ] && break
+    sleep 0.2
+  done
+  [ -n "$window" ] || fail "the sample setup window did not open"
+  local width
+  read -r row_x row_y width row_h row_pitch <"$work/list_sample.out"
+  [ -n "$row_pitch" ] && [ "$width" -gt "$row_width" ] || fail "the sample's row cell is $width by $row_h"
+  sleep 0.5
+  window_picture "$window" "$work/list_sample.png"
+  end_process "$sample_pid"
+  sample_pid=""
+  convert "$work/list_sample.png" -crop "${row_width}x$((row_h - 2))+$((row_x + 1))+$((row_y + 1))" +repage \
+    "$work/row_sample.png"
+}
+# The width of a host cell compared: the names used here fit in it, and the
+# narrowest column the list gives the host (beside a head-to-head game's
+# type) is wider.
+row_width=66
 
 # ---- steps shared by both runs ----
 
@@ -200,8 +293,13 @@ host_battle() {
   home_button 6
   wait_window "$pid_a" '^Multiplayer Setup$' "A's setup window did not open"
   setup_a=$dialog
+  local port
+  port=$(udp_port_of "$pid_a")
+  [ -n "$port" ] || fail "copy A holds no port of 12000..12010"
+  host_name="Ann$port"
+  sample_game_row "$host_name"
   click_dialog $((220 + 37)) $((260 + 12)) # Host
-  enter_name "$pid_a" Ann
+  enter_name "$pid_a" "$host_name"
   wait_window "$pid_a" '^Host a game$' "A's hosting dialog did not open"
   hosting_a=$dialog
   hx=$dx
@@ -227,10 +325,24 @@ join_from_b() {
   for _ in $(seq 24); do xdotool key BackSpace; done
   xdotool type --delay 40 "127.0.0.1"
   click_dialog $((116 + 20)) $((252 + 10)) # Add
-  wait_for_rows "$setup_b" "$work/setup_b.png" 230 120 224 60 40 "A's game was not listed in B's setup window"
-  step "B lists A's game"
-  # The first game row, under the list's header.
-  xdotool mousemove $((sx + 280)) $((sy + 28 + 36))
+  # A's row: the one whose host cell shows A's name as the sample does.
+  local found="" row deadline=$((SECONDS + 20))
+  while [ -z "$found" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "A's game ($host_name) was not listed in B's setup window"
+    sleep 0.3
+    window_picture "$setup_b" "$work/setup_b.png"
+    for row in 0 1 2 3 4 5; do
+      [ $((row_y + row * row_pitch + row_h)) -le 247 ] || break
+      convert "$work/setup_b.png" -crop "${row_width}x$((row_h - 2))+$((row_x + 1))+$((row_y + 1 + row * row_pitch))" \
+        +repage "$work/row_b.png"
+      if [ "$(differing_pixels "$work/row_b.png" "$work/row_sample.png")" = 0 ]; then
+        found=$row
+        break
+      fi
+    done
+  done
+  step "B lists A's game ($host_name) in row $((found + 1))"
+  xdotool mousemove $((sx + row_x + 20)) $((sy + row_y + found * row_pitch + row_h / 2))
   sleep 0.1
   press
   sleep 0.3
@@ -243,14 +355,20 @@ wait_b_listed_at_a() {
   wait_for_rows "$hosting_a" "$work/hosting_a.png" 280 40 16 71 50 "B did not appear in A's hosting dialog"
 }
 
+# Starts B, moves it aside once its start-up is over, then starts A.
+start_both() {
+  local run=$1
+  start_copy B "$run"
+  use_copy B
+  wait_until 40 "B's home screen was not drawn (run $run)" home_drawn
+  move_b_aside
+  start_copy A "$run"
+  use_copy A
+  wait_until 40 "A's home screen was not drawn (run $run)" home_drawn
+}
+
 # ---- first run: a battle started by A ----
-start_copy A 1
-start_copy B 1
-use_copy A
-wait_home_screen 100 "A's home screen was not drawn"
-use_copy B
-wait_home_screen 100 "B's home screen was not drawn"
-move_b_aside
+start_both 1
 step "two copies on their home screens"
 
 host_battle
@@ -338,17 +456,12 @@ done
 [ -n "$changed" ] || fail "A's scores or B's progress window on A did not change after B's digit"
 step "B's digit reached A's scores and progress windows"
 
-stop_copies
+stop_copies 1
 step "both copies stopped"
 
 # ---- second run: A cancels, B is told ----
-start_copy A 2
-start_copy B 2
-use_copy A
-wait_home_screen 100 "A's home screen was not drawn again"
-use_copy B
-wait_home_screen 100 "B's home screen was not drawn again"
-move_b_aside
+start_both 2
+step "two copies on their home screens again"
 
 host_battle
 join_from_b
@@ -393,6 +506,7 @@ done
 sleep 0.5
 window_picture "$sample" "$work/box_sample.png"
 end_process "$sample_pid"
+sample_pid=""
 size_b=$(identify -format "%wx%h" "$work/box_b.png")
 size_sample=$(identify -format "%wx%h" "$work/box_sample.png")
 [ "$size_b" = "$size_sample" ] || fail "B's message box ($size_b) is not the cancelled game's ($size_sample)"
@@ -400,5 +514,6 @@ box_diff=$(differing_pixels "$work/box_b.png" "$work/box_sample.png")
 [ "$box_diff" -lt 20 ] || fail "B's message box differs from the cancelled game's in $box_diff pixels"
 step "B: The game was cancelled by the host."
 xdotool key Return
-stop_copies
+sleep 0.5
+stop_copies 2
 step "done"
