@@ -224,6 +224,28 @@ TEST_F(MultiplayerSetupTest, TheGameListStopsAtSixtyFourRowsUntilTheTickDropsSil
     EXPECT_EQ(m_setup.lvGames->item(1, 2)->text(), QStringLiteral("Sudoku head to head"));
 }
 
+TEST_F(MultiplayerSetupTest, ADroppedSelectedGameLeavesNoGameSelectedAndJoinDisabled)
+{
+    RecordingUdpThread& thread = giveThread();
+    // The chosen game, "Gone", falls silent between two others.
+    m_setup.GameLocated(row(QStringLiteral("Ann"), 1, 1, 0, 1));
+    m_setup.GameLocated(row(QStringLiteral("Gone"), 1, 1, 6, 2));
+    m_setup.GameLocated(row(QStringLiteral("Cy"), 1, 1, 0, 3));
+    m_setup.lvGames->selectRow(1);
+    ASSERT_TRUE(m_setup.btnJoin->isEnabled());
+
+    m_setup.Timer1Timer();
+    m_setup.Timer1->stop();
+    ASSERT_EQ(m_setup.lvGames->rowCount(), 2);
+    EXPECT_TRUE(m_setup.lvGames->selectedItems().isEmpty()) << "no other game takes its place";
+    EXPECT_FALSE(m_setup.btnJoin->isEnabled());
+    answerNamePrompt(QStringLiteral("Bea"));
+    m_setup.WaitPass = [] {};
+    m_setup.btnJoinClick();
+    EXPECT_EQ(m_prompts, 0);
+    EXPECT_TRUE(thread.sent.empty());
+}
+
 TEST_F(MultiplayerSetupTest, AFullGameIsRefusedBeforeTheNamePromptAndOneWithSixPlayersReachesIt)
 {
     RecordingUdpThread& thread = giveThread();
