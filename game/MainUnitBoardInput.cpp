@@ -195,10 +195,13 @@ void TfrmMain::PlacePionDansGrille()
         JoueSon(QStringLiteral("Loud"));
     else if (!wasEmpty && piece < 0)
         JoueSon(QStringLiteral("erase"));
+    // The other copies score a move only when it changes the cell: so does
+    // this one, or the copies would disagree on the winner.
+    const bool changed = FCurrent[i] != value;
     FCurrent[i] = value;
 
     if (FGameType != GameType::SinglePlayer && frmMultiplayerSetup) {
-        if (FGameType == GameType::Battle) {
+        if (FGameType == GameType::Battle && changed) {
             if (FCurrent[i] == FSolution[i])
                 frmMultiplayerSetup->IncMyScore();
             else if (FCurrent[i] != kEmptyCell)

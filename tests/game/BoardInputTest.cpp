@@ -335,6 +335,8 @@ TEST_F(BattleTest, SettledCellIsRefusedAndEachPlacementIsScored)
     pick(4, 3, digitItem(wrong));
     EXPECT_EQ(current(4, 3), wrong - 1);
     EXPECT_EQ(m_setup.FPlayers[0].Score, 4) << "a wrong digit costs a point";
+    pick(4, 3, digitItem(wrong));
+    EXPECT_EQ(m_setup.FPlayers[0].Score, 4) << "the same digit again: no change, no score";
     pick(4, 3, kEraser);
     EXPECT_EQ(m_setup.FPlayers[0].Score, 4) << "an erasure costs nothing";
     pick(4, 3, digitItem(right));
