@@ -47,6 +47,10 @@ end_all() {
   pid_a=""
   pid_b=""
   sample_pid=""
+  # game_pid is one of the two copies: once they have ended, the exit
+  # trap's stop_program must not signal that number again (the system may
+  # have given it to another process by then).
+  game_pid=""
 }
 trap 'end_all; cleanup' EXIT
 end_before_report() {
@@ -61,6 +65,7 @@ stop_copies() {
   stop_and_check "$pid" "$log_a" "copy A (run $run)"
   pid=$pid_b
   pid_b=""
+  game_pid=""
   stop_and_check "$pid" "$log_b" "copy B (run $run)"
 }
 
