@@ -221,9 +221,9 @@ void TUdpThread::readPendingDatagrams()
 
 void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, std::uint16_t sourcePort)
 {
-    // Every message but a locate reply must come from the port it names:
-    // peers send from the socket they listen on, so anything else is someone
-    // posing as a player.
+    // Every message must come from the port it names: peers send from the
+    // socket they listen on, so anything else is someone posing as a player
+    // (a locate reply naming another port would have the join sent there).
     const bool honest = m.senderPort == sourcePort;
     // Callbacks are called through a copy, since one may Terminate this
     // thread, which clears them while the copy runs. Whatever is thrown
@@ -238,7 +238,7 @@ void TUdpThread::handle(const datagram::Message& m, const QHostAddress& source, 
                 handleLocateRequest(m, source);
             break;
         case datagram::Kind::LocateReply:
-            if (!expectsLocateReplyFrom(source))
+            if (!honest || !expectsLocateReplyFrom(source))
                 break;
             if (const auto located = OnGameLocated) {
                 TGameRow row;

@@ -489,6 +489,27 @@ TEST_F(UdpThreadTest, ALocateRequestIsAnsweredOnlyAtThePortThatSentIt)
     EXPECT_EQ(replies, 1);
 }
 
+TEST_F(UdpThreadTest, ALocateReplyIsListedOnlyFromThePortItNames)
+{
+    TUdpThread seeker(0, 0);
+    std::vector<QString> ports;
+    seeker.OnGameLocated = [&](const TGameRow& row) {
+        if (row.Host == QStringLiteral("Eve"))
+            ports.push_back(row.Port);
+    };
+    const auto replyNaming = [&](std::uint16_t namedPort, std::int32_t gameId) {
+        sendRaw(QByteArray::fromStdString(datagram::frame(namedPort, gameId, datagram::locateReply(1, 1, "Eve"))),
+                seeker.DefaultPort());
+    };
+    seeker.Locate(kLoopback);
+    // From the stranger's port, naming port 53: a join would go there.
+    // Loopback keeps the order, so the honest reply is read after it.
+    replyNaming(53, 1);
+    replyNaming(strangerPort(), 2);
+    ASSERT_TRUE(pumpUntil([&] { return !ports.empty() && ports.back() == IntToHex(strangerPort(), 4); }));
+    EXPECT_EQ(ports, std::vector<QString>{IntToHex(strangerPort(), 4)});
+}
+
 TEST_F(UdpThreadTest, OnlyRepliesFromALocatedAddressAreTakenAndTheListStopsAtSixtyFour)
 {
     TUdpThread seeker(0, 0);
