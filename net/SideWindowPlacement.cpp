@@ -114,7 +114,8 @@ SideWindowPlaces PlaceSideWindows(const QRect& screen, const MainWindowLayout& m
     };
     // What the opponent windows keep clear of even when they cascade.
     const std::vector<QRect> kept = taken;
-    std::array<int, 3> cascaded{};
+    // Windows cascaded in each region so far, the whole screen last.
+    std::array<int, 4> cascaded{};
     for (const QSize& size : opponents) {
         std::optional<QPoint> at;
         for (const QRect& region : regions) {
@@ -128,7 +129,7 @@ SideWindowPlaces PlaceSideWindows(const QRect& screen, const MainWindowLayout& m
             const auto region = std::find_if(regions.begin(), regions.end(),
                                              [&](const QRect& r) { return holds(r, size); });
             const QRect area = region != regions.end() ? *region : screen;
-            const int k = region != regions.end() ? ++cascaded[std::size_t(region - regions.begin())] : 1;
+            const int k = ++cascaded[std::size_t(region - regions.begin())];
             const QPoint first = firstFreePlace(area, size, kept).value_or(area.topLeft());
             at = keepInside(area, first + QPoint(k * kCascadeStep, k * kCascadeStep), size);
             at = keepInside(screen, *at, size);

@@ -82,3 +82,12 @@ TEST(SideWindowPlacement, OnAWideScreenTheWindowsStandBesideTheMainWindowInColum
     EXPECT_EQ(PlaceSideWindows(QRect(0, 0, 1920, 1080), main, QSize(), {QSize(123, 158)}).opponents,
               std::vector<QPoint>{QPoint(1468, 190)});
 }
+
+TEST(SideWindowPlacement, WithNoRoomBesideTheBoardTheOpponentWindowsStillCascadeOneByOne)
+{
+    // The main window is larger than an 800 x 600 screen: no region beside
+    // the board or below the buttons holds an opponent window.
+    const SideWindowPlaces places = PlaceSideWindows(QRect(0, 0, 800, 600), gameScreenLayout(QPoint(0, 0)),
+                                                     QSize(312, 206), std::vector<QSize>(4, QSize(123, 158)));
+    EXPECT_EQ(places.opponents, (std::vector<QPoint>{{24, 24}, {48, 48}, {72, 72}, {96, 96}}));
+}
