@@ -19,7 +19,7 @@ program=${1:-}
 if [ -z "$program" ]; then
   build="$root/build/bench"
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSUDOKU_BENCH=ON -DSUDOKU_TESTS=OFF \
-    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null || exit 1
+    >/dev/null || exit 1
   cmake --build "$build" --target sudoku >/dev/null || exit 1
   program="$build/bin/sudoku"
 fi
