@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,7 +17,9 @@ struct FrameRecord {
     std::vector<ScreenDraw> painted;
     const QImage* paintedOn = nullptr;
     qint64 keyAfterPaint = 0;
-    bool repeatable = false;
+    // Whether that frame covers its own draws; worked out when it first
+    // repeats, since the test measures every text.
+    std::optional<bool> repeatable;
 };
 
 // Never freed: the kept pictures and fonts must not outlive the application's
@@ -107,25 +110,30 @@ ScreenPainter::~ScreenPainter()
     std::vector<ScreenDraw> draws;
     draws.swap(frames.gathered);
     QImage* screen = screenBitmap();
-    if (draws.empty() || !screen || screen->isNull())
-        return;
-    if (frames.repeatable && frames.paintedOn == screen && frames.keyAfterPaint == screen->cacheKey()
-        && frames.painted == draws) {
-        draws.clear();
-        draws.swap(frames.gathered); // keeps the storage for the next frame
-        return;
+    if (!draws.empty() && screen && !screen->isNull()) {
+        const bool same = frames.paintedOn == screen && frames.painted == draws;
+        if (same && frames.keyAfterPaint == screen->cacheKey()) {
+            if (!frames.repeatable)
+                frames.repeatable = coversItsOwnDraws(frames.painted, *screen);
+            if (*frames.repeatable) {
+                draws.clear();
+                draws.swap(frames.gathered); // keeps the storage for the next frame
+                return;
+            }
+        }
+        {
+            QPainter painter(screen);
+            for (const ScreenDraw& draw : draws)
+                draw.paint(painter);
+        }
+        if (!same)
+            frames.repeatable.reset();
+        frames.paintedOn = screen;
+        frames.keyAfterPaint = screen->cacheKey();
+        frames.painted.swap(draws);
     }
-    {
-        QPainter painter(screen);
-        for (const ScreenDraw& draw : draws)
-            draw.paint(painter);
-    }
-    frames.repeatable = coversItsOwnDraws(draws, *screen);
-    frames.paintedOn = screen;
-    frames.keyAfterPaint = screen->cacheKey();
-    frames.painted.swap(draws);
     draws.clear();
-    draws.swap(frames.gathered);
+    draws.swap(frames.gathered); // keeps the storage for the next frame
 }
 
 bool ScreenPainter::isOpen()
@@ -153,5 +161,5 @@ void ScreenPainter::forgetLastFrame()
     frames.painted.clear();
     frames.paintedOn = nullptr;
     frames.keyAfterPaint = 0;
-    frames.repeatable = false;
+    frames.repeatable.reset();
 }
