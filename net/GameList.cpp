@@ -1,7 +1,5 @@
 #include "GameList.h"
 
-#include <algorithm>
-
 int TGameList::Update(const TGameRow& row)
 {
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
@@ -17,23 +15,17 @@ int TGameList::Update(const TGameRow& row)
     return static_cast<int>(m_rows.size()) - 1;
 }
 
-int TGameList::DropOlderThan(const QDateTime& now, int seconds)
+int TGameList::DropOlderThan(const QDateTime& now, int seconds, const std::function<void(int row)>& dropping)
 {
-    const auto first =
-        std::remove_if(m_rows.begin(), m_rows.end(), [&](const TGameRow& row) { return IsSilent(row, now, seconds); });
-    const int dropped = static_cast<int>(m_rows.end() - first);
-    m_rows.erase(first, m_rows.end());
+    int dropped = 0;
+    for (auto row = m_rows.size(); row-- > 0;) {
+        const QDateTime heard = DosDateTimeToDateTime(m_rows[row].Heard);
+        if (heard.isValid() && heard.msecsTo(now) <= seconds * 1000LL)
+            continue;
+        if (dropping)
+            dropping(static_cast<int>(row));
+        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(row));
+        ++dropped;
+    }
     return dropped;
-}
-
-bool TGameList::IsSilent(const TGameRow& row, const QDateTime& now, int seconds)
-{
-    const QDateTime heard = DosDateTimeToDateTime(row.Heard);
-    return !heard.isValid() || heard.msecsTo(now) > seconds * 1000LL;
-}
-
-void TGameList::RemoveAt(std::size_t index)
-{
-    if (index < m_rows.size())
-        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(index));
 }

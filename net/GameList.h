@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 
+#include <functional>
 #include <vector>
 
 // The games heard of, one row per game. A game is the same when its host's
@@ -19,12 +20,9 @@ public:
     // when the list is full.
     int Update(const TGameRow& row);
     // Drops the rows last heard more than `seconds` before `now` (or whose
-    // time cannot be read); returns how many went.
-    int DropOlderThan(const QDateTime& now, int seconds);
-    // True when the row was last heard more than `seconds` before `now`, or
-    // its time cannot be read.
-    static bool IsSilent(const TGameRow& row, const QDateTime& now, int seconds);
-    void RemoveAt(std::size_t index);
+    // time cannot be read), the last row first; `dropping`, when given, is
+    // told each row's index just before the row goes. Returns how many went.
+    int DropOlderThan(const QDateTime& now, int seconds, const std::function<void(int row)>& dropping = {});
 
     const std::vector<TGameRow>& Rows() const { return m_rows; }
 

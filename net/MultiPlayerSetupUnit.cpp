@@ -342,19 +342,16 @@ void TfrmMultiplayerSetup::Timer1Timer()
         }
     }
     const QDateTime now = Now ? Now() : QDateTime::currentDateTime();
-    for (int row = static_cast<int>(m_games.Rows().size()) - 1; row >= 0; --row) {
-        if (TGameList::IsSilent(m_games.Rows()[static_cast<std::size_t>(row)], now, kGameTimeoutSeconds)) {
-            // The list would hand a removed current row's selection on to
-            // its neighbour, and Join would take a game the player never
-            // chose: a dropped game leaves nothing selected in its place.
-            if (selectedRow(lvGames) == row)
-                lvGames->clearSelection();
-            if (lvGames->currentRow() == row)
-                lvGames->selectionModel()->clearCurrentIndex();
-            m_games.RemoveAt(static_cast<std::size_t>(row));
-            lvGames->removeRow(row);
-        }
-    }
+    m_games.DropOlderThan(now, kGameTimeoutSeconds, [this](int row) {
+        // The list would hand a removed current row's selection on to its
+        // neighbour, and Join would take a game the player never chose: a
+        // dropped game leaves nothing selected in its place.
+        if (selectedRow(lvGames) == row)
+            lvGames->clearSelection();
+        if (lvGames->currentRow() == row)
+            lvGames->selectionModel()->clearCurrentIndex();
+        lvGames->removeRow(row);
+    });
 }
 
 void TfrmMultiplayerSetup::lvGamesSelectItem(int Row, bool Selected)
