@@ -392,16 +392,12 @@ void TfrmMultiplayerSetup::btnJoinClick()
     const int row = selectedRow(lvGames);
     if (row < 0)
         return;
-    if (lvGames->item(row, 1)->text() == QStringLiteral("7")) {
+    // The whole row is read now: the locate tick may drop it during the wait.
+    const TGameRow game = m_games.Rows()[static_cast<std::size_t>(row)];
+    if (game.Players == 7) {
         ShowMessage(QStringLiteral("Sorry multi-player is limited to a maximum of 7 players"), MessageKind::Error);
         return;
     }
-    // The whole row is read now: the locate tick may drop it during the wait.
-    const TGameRow game = m_games.Rows()[static_cast<std::size_t>(row)];
-    const int gameType = game.GameType;
-    const int gameId = game.GameId;
-    const QString address = game.Address;
-    const QString port = game.Port;
 
     if (!namePrompt().Execute(FPlayerName))
         return;
@@ -415,7 +411,7 @@ void TfrmMultiplayerSetup::btnJoinClick()
     FGameCancelled = false;
     try {
         if (FThread)
-            FThread->SendJoinRequest(gameId, address, HexToInt(port), FPlayerName);
+            FThread->SendJoinRequest(game.GameId, game.Address, HexToInt(game.Port), FPlayerName);
     } catch (const std::exception& e) {
         panWaitingGameStart->hide();
         ShowMessage(QString::fromLocal8Bit(e.what()));
@@ -445,7 +441,7 @@ void TfrmMultiplayerSetup::btnJoinClick()
     else if (!FGameStarted)
         ShowMessage(QStringLiteral("The game did not start in a timely manner."), MessageKind::Error);
     if (FGameStarted) {
-        FGameType = static_cast<std::uint8_t>(gameType);
+        FGameType = game.GameType;
         done(QDialog::Accepted);
     }
 }
