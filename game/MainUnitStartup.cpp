@@ -151,10 +151,10 @@ void TfrmMain::InstallTextFont()
 
 void TfrmMain::FillOptionRows()
 {
-    for (int line = 23; line <= 27; ++line)
-        ComboBox2->addItem(FText(line));
+    for (int level = 0; level < 5; ++level)
+        ComboBox2->addItem(FText(Line::levelName(level)));
     setRowText(ComboBox2, FText(Line::FirstLevelName));
-    for (int line = 38; line <= 40; ++line)
+    for (int line : {Line::FirstTheme, Line::SecondTheme, Line::ThirdTheme})
         ComboBox1->addItem(FText(line));
     setRowText(ComboBox1, FText(Line::FirstTheme));
     ComboBox4->addItem(FText(Line::DisplayDesktop));
