@@ -7,6 +7,7 @@
 #include "ButtonColumn.h"
 #include "ButtonId.h"
 #include "Fenetres.h"
+#include "GameStartInfo.h"
 #include "GameState.h"
 #include "GameType.h"
 #include "LanguageLines.h"
@@ -29,21 +30,6 @@
 #include <iterator>
 
 namespace {
-
-// Writes a grid text (rows from the top joined by "+", each row's cells from
-// the left; a digit or "_") into a grid at x * 9 + y.
-void readGridText(const QString& text, std::uint8_t* grid)
-{
-    for (int y = 0; y < 9; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            const qsizetype at = y * 10 + x;
-            const QChar c = at < text.size() ? text[at] : QChar();
-            grid[x * 9 + y] = c >= QLatin1Char('1') && c <= QLatin1Char('9')
-                                  ? static_cast<std::uint8_t>(c.unicode() - '1')
-                                  : kEmptyCell;
-        }
-    }
-}
 
 // The engine's grids, marks and level, put back as they were.
 class GridsSnapshot
@@ -189,9 +175,9 @@ void TfrmMain::TakeOverNetworkGame()
     // plays the one the host sent.
     if (setup.FMyIndex != 0) {
         ClearGrid();
-        readGridText(setup.FPuzzle, FCurrent);
+        ReadGridText(setup.FPuzzle, FCurrent);
         StoreGivens();
-        readGridText(setup.FSolution, FSolution);
+        ReadGridText(setup.FSolution, FSolution);
         GridNumber = 0;
     }
 

@@ -506,12 +506,7 @@ std::uint8_t& TfrmMultiplayerSetup::reportedCell(int Index, int X, int Y)
 {
     if (m_reportedGrids.size() != FPlayers.size()) {
         std::array<std::uint8_t, 81> puzzle;
-        for (int x = 0; x < 9; ++x) {
-            for (int y = 0; y < 9; ++y) {
-                const int given = gridTextCell(FPuzzle, x, y);
-                puzzle[static_cast<std::size_t>(x * 9 + y)] = given < 0 ? kEmptyCell : static_cast<std::uint8_t>(given);
-            }
-        }
+        ReadGridText(FPuzzle, puzzle.data());
         m_reportedGrids.assign(FPlayers.size(), puzzle);
     }
     return m_reportedGrids[static_cast<std::size_t>(Index)][static_cast<std::size_t>(X * 9 + Y)];

@@ -1,5 +1,6 @@
 #include "OtherPlayerProgressUnit.h"
 
+#include "GameStartInfo.h"
 #include "WindowFont.h"
 
 #include <QEvent>
@@ -15,21 +16,6 @@
 namespace {
 
 constexpr std::uint8_t kEmpty = 255;
-
-// Grid text: row groups from the top joined by "+", a group's characters
-// the columns from the left; stored at x * 9 + y.
-void readGridText(const QString& text, std::uint8_t (&grid)[81])
-{
-    std::fill(std::begin(grid), std::end(grid), kEmpty);
-    for (int y = 0; y < 9; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            const qsizetype at = y * 10 + x;
-            const QChar c = at < text.size() ? text[at] : QChar();
-            if (c >= QLatin1Char('1') && c <= QLatin1Char('9'))
-                grid[x * 9 + y] = static_cast<std::uint8_t>(c.unicode() - '1');
-        }
-    }
-}
 
 QFrame* flatPanel(QWidget* parent, const QString& name)
 {
@@ -57,8 +43,8 @@ TfrmOtherPlayerProgress::TfrmOtherPlayerProgress(const QString& Name, const QStr
     setObjectName(QStringLiteral("frmOtherPlayerProgress"));
     setWindowTitle(Name);
     setFont(WindowFont());
-    readGridText(Puzzle, FOpponentGrid);
-    readGridText(Solution, FOpponentSolution);
+    ReadGridText(Puzzle, FOpponentGrid);
+    ReadGridText(Solution, FOpponentSolution);
 
     Panel1 = flatPanel(this, QStringLiteral("Panel1"));
     Panel2 = flatPanel(Panel1, QStringLiteral("Panel2"));
