@@ -131,8 +131,9 @@ SideWindowPlaces PlaceSideWindows(const QRect& screen, const MainWindowLayout& m
             const QRect area = region != regions.end() ? *region : screen;
             const int k = ++cascaded[std::size_t(region - regions.begin())];
             const QPoint first = firstFreePlace(area, size, kept).value_or(area.topLeft());
+            // Every region lies on the screen, so a place kept inside the
+            // area is kept on the screen too.
             at = keepInside(area, first + QPoint(k * kCascadeStep, k * kCascadeStep), size);
-            at = keepInside(screen, *at, size);
         }
         places.opponents.push_back(*at);
         taken.emplace_back(*at, size);
