@@ -60,7 +60,7 @@ void ScreenDraw::paint(QPainter& painter) const
     if (kind == Kind::Text) {
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.setOpacity(1.0);
-        painter.setFont(font.value_or(QFont()));
+        painter.setFont(font ? *font : QFont());
         painter.setPen(colour);
         painter.drawText(baseline, text);
         return;
@@ -84,7 +84,7 @@ QRect ScreenDraw::bounds() const
     if (kind == Kind::Text) {
         // Glyphs may stand out of their advance box; a margin of the font's
         // size keeps the box on the safe side.
-        const QFont shown = font.value_or(QFont());
+        const QFont shown = font ? *font : QFont();
         const int margin = qMax(shown.pixelSize(), 16);
         return QFontMetrics(shown).boundingRect(text).translated(baseline).adjusted(-margin, -margin, margin,
                                                                                      margin);
