@@ -67,19 +67,6 @@ const QStringList& MessageCapture::missingFiles() const
 
 void PrintTo(MessageKind kind, std::ostream* out)
 {
-    switch (kind) {
-    case MessageKind::Plain:
-        *out << "Plain";
-        return;
-    case MessageKind::Error:
-        *out << "Error";
-        return;
-    case MessageKind::Information:
-        *out << "Information";
-        return;
-    case MessageKind::Warning:
-        *out << "Warning";
-        return;
-    }
-    *out << "MessageKind(" << static_cast<int>(kind) << ")";
+    static const char* const names[] = {"Plain", "Error", "Information", "Warning"};
+    *out << names[static_cast<int>(kind)];
 }
