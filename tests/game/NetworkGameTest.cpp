@@ -202,7 +202,6 @@ TEST_F(NetworkGameTest, HeadToHeadAsksAboutAFinishedOpponentEndsOnNoAndAWinShows
     EXPECT_FALSE(MessageWindow.Visible);
     EXPECT_TRUE(m_messages->messages().isEmpty());
     EXPECT_TRUE(m_setup.FOpponentWindows.empty());
-    EXPECT_TRUE(Buttons[9].Enabled) << "the finished board can be left";
 
     // A new head-to-head game won here ends in the win window.
     w.mnuMultiplayerClick();
