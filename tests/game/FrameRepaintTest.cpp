@@ -32,34 +32,7 @@ protected:
     }
 };
 
-struct InputCase
-{
-    const char* name;
-    std::function<void(TfrmMain&)> input;
-    QRect area;        // window pixels where the effect shows
-    bool onStatusBar;  // shown by the status bar, else by the screen widget
-};
-
-const InputCase kInputCases[] = {
-    {"hoverOverAGameButton", [](TfrmMain& w) { w.EcranMouseMove(155, 159); }, QRect(80, 140, 150, 38), false},
-    {"pickerOpens",
-     [](TfrmMain& w) {
-         w.EcranMouseMove(388, 170);
-         w.EcranMouseDown(Qt::LeftButton, 388, 170);
-         w.EcranMouseUp(Qt::LeftButton, 388, 170);
-     },
-     QRect(293, 75, 190, 190), false},
-    {"clockSecond", // ten ticks of the 100 ms clock
-     [](TfrmMain& w) {
-         for (int tick = 0; tick < 10; ++tick)
-             w.Timer1Timer();
-     },
-     QRect(0, 748, 1024, 20), true},
-    {"messageWindowOpens", [](TfrmMain&) { OpenMessageWindow(WindowKind::Replay, "ANOTHER GAME ?", "YES", "NO"); },
-     QRect(262, 200, 480, 300), false},
-};
-
-class FrameRepaintTest : public PlayTest, public ::testing::WithParamInterface<InputCase>
+class FrameRepaintTest : public PlayTest
 {
 protected:
     // Shown, so that repaints reach the widgets; the show runs the start-up's
@@ -86,23 +59,40 @@ protected:
     }
 };
 
-TEST_P(FrameRepaintTest, InputShowsOnTheNextFrameAfterIdleFrames)
-{
-    const InputCase& c = GetParam();
-    for (int i = 0; i < 4; ++i)
-        shownFrame();
-    const QImage before = window().grab(c.area).toImage();
-    PaintWatch watch;
-    watch.target = c.onStatusBar ? static_cast<QObject*>(window().StatusBar1) : window().Ecran;
-    qApp->installEventFilter(&watch);
-    c.input(window());
-    shownFrame();
-    qApp->removeEventFilter(&watch); // before the grab, which paints the widgets itself
-    EXPECT_TRUE(watch.painted);
-    EXPECT_NE(window().grab(c.area).toImage(), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(Inputs, FrameRepaintTest, ::testing::ValuesIn(kInputCases),
-                         [](const ::testing::TestParamInfo<InputCase>& info) { return info.param.name; });
-
 } // namespace
+
+TEST_F(FrameRepaintTest, EachInputShowsOnTheNextFrameAfterIdleFrames)
+{
+    TfrmMain& w = window();
+    const struct {
+        const char* input;
+        std::function<void()> run;
+        QRect area;       // window pixels where the effect shows
+        QObject* shownBy; // the widget that holds them
+    } cases[] = {
+        {"hover over a game button", [&] { w.EcranMouseMove(155, 159); }, QRect(80, 140, 150, 38), w.Ecran},
+        {"clock second", // ten ticks of the 100 ms clock
+         [&] {
+             for (int tick = 0; tick < 10; ++tick)
+                 w.Timer1Timer();
+         },
+         QRect(0, 748, 1024, 20), w.StatusBar1},
+        {"picker opens", [&] { click({388, 170}); }, QRect(293, 75, 190, 190), w.Ecran},
+        {"message window opens", [] { OpenMessageWindow(WindowKind::Replay, "ANOTHER GAME ?", "YES", "NO"); },
+         QRect(262, 200, 480, 300), w.Ecran},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        for (int i = 0; i < 4; ++i)
+            shownFrame();
+        const QImage before = w.grab(c.area).toImage();
+        PaintWatch watch;
+        watch.target = c.shownBy;
+        qApp->installEventFilter(&watch);
+        c.run();
+        shownFrame();
+        qApp->removeEventFilter(&watch); // before the grab, which paints the widgets itself
+        EXPECT_TRUE(watch.painted);
+        EXPECT_NE(w.grab(c.area).toImage(), before);
+    }
+}
