@@ -40,19 +40,9 @@ void MessageCapture::clear()
     m_missingFiles.clear();
 }
 
-const QList<MessageKind>& MessageCapture::messageKinds() const
-{
-    return m_messageKinds;
-}
-
 const QStringList& MessageCapture::questions() const
 {
     return m_questions;
-}
-
-const QList<MessageKind>& MessageCapture::questionKinds() const
-{
-    return m_questionKinds;
 }
 
 void MessageCapture::answerQuestions(bool yes)
