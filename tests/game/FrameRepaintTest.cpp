@@ -1,7 +1,6 @@
-// Frames that draw what the screen already shows are left out; these cases
-// make sure an input's effect is never among them: after idle frames, the
-// next frame shows it, on the window's pixels and as a repaint of the widget
-// that holds them.
+// Frames that draw what the screen already shows are left out; an input's
+// effect is never among them: after idle frames, the next frame shows it on
+// the window's pixels and repaints the widget that holds them.
 #include "PlayTestSupport.h"
 
 #include "Fenetres.h"
@@ -12,130 +11,88 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QSet>
-#include <QWidget>
 
 #include <functional>
-#include <ostream>
 
 namespace {
 
-// Remembers every widget that received a paint event.
-class PaintRecorder : public QObject
+// Notes whether a paint event reached a widget or one of its children.
+class PaintWatch : public QObject
 {
 public:
-    QSet<QObject*> painted;
+    QObject* target = nullptr;
+    bool painted = false;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
-            painted.insert(watched);
+        for (QObject* o = watched; o && event->type() == QEvent::Paint; o = o->parent())
+            painted |= o == target;
         return false;
     }
 };
 
-struct InputCase
-{
-    const char* name;
-    std::function<void(TfrmMain&)> input;
-    QRect area;        // window pixels where the effect shows
-    bool onStatusBar;  // shown by the status bar, else by the screen widget
-};
-
-const InputCase kInputCases[] = {
-    {"hoverOverAGameButton", [](TfrmMain& w) { w.EcranMouseMove(155, 159); }, QRect(80, 140, 150, 38), false},
-    {"pickerOpens",
-     [](TfrmMain& w) {
-         w.EcranMouseMove(388, 170);
-         w.EcranMouseDown(Qt::LeftButton, 388, 170);
-         w.EcranMouseUp(Qt::LeftButton, 388, 170);
-     },
-     QRect(293, 75, 190, 190), false},
-    {"clockSecond", // ten ticks of the 100 ms clock
-     [](TfrmMain& w) {
-         for (int tick = 0; tick < 10; ++tick)
-             w.Timer1Timer();
-     },
-     QRect(0, 748, 1024, 20), true},
-    {"messageWindowOpens",
-     [](TfrmMain&) {
-         OpenMessageWindow(WindowKind::Replay, QStringLiteral("ANOTHER GAME ?"), QStringLiteral("YES"),
-                           QStringLiteral("NO"));
-     },
-     QRect(262, 200, 480, 300), false},
-};
-
-void PrintTo(const InputCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
-class FrameRepaintTest : public PlayTest, public ::testing::WithParamInterface<InputCase>
+class FrameRepaintTest : public PlayTest
 {
 protected:
+    // Shown, so that repaints reach the widgets; the show runs the start-up's
+    // first step as the program's does.
     void SetUp() override
     {
         GameWindowTest::SetUp();
         clearSettings();
-        // Shown, so that repaints reach the widgets; the show runs the
-        // start-up's first step as the program's does.
         create().show();
         window().Timer2SplashScreenTimer();
         window().DXTimer->stop();
         FixRandomSeed(20240501);
         dealKnownGame();
         window().EcranMouseMove(20, 650);
-        qApp->installEventFilter(&m_recorder);
     }
 
-    void TearDown() override
+    // A frame and the repaints it asks for.
+    void shownFrame()
     {
-        qApp->removeEventFilter(&m_recorder);
-        PlayTest::TearDown();
-    }
-
-    void settle()
-    {
+        frame();
         QApplication::processEvents();
         QApplication::sendPostedEvents();
         QApplication::processEvents();
     }
-
-    bool repainted(QWidget* shownBy) const
-    {
-        for (QObject* object : m_recorder.painted) {
-            for (QObject* o = object; o; o = o->parent())
-                if (o == shownBy)
-                    return true;
-        }
-        return false;
-    }
-
-    PaintRecorder m_recorder;
 };
 
-TEST_P(FrameRepaintTest, InputShowsOnTheNextFrameAfterIdleFrames)
-{
-    const InputCase& c = GetParam();
-    for (int i = 0; i < 4; ++i) {
-        frame();
-        settle();
-    }
-    const QImage before = window().grab(c.area).toImage();
-    m_recorder.painted.clear();
-
-    c.input(window());
-    frame();
-    settle();
-
-    // Asked before the grab, which paints the widgets itself.
-    QWidget* shownBy = c.onStatusBar ? static_cast<QWidget*>(window().StatusBar1) : window().Ecran;
-    EXPECT_TRUE(repainted(shownBy));
-    EXPECT_NE(window().grab(c.area).toImage(), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(Inputs, FrameRepaintTest, ::testing::ValuesIn(kInputCases),
-                         [](const ::testing::TestParamInfo<InputCase>& info) { return info.param.name; });
-
 } // namespace
+
+TEST_F(FrameRepaintTest, EachInputShowsOnTheNextFrameAfterIdleFrames)
+{
+    TfrmMain& w = window();
+    const struct {
+        const char* input;
+        std::function<void()> run;
+        QRect area;       // window pixels where the effect shows
+        QObject* shownBy; // the widget that holds them
+    } cases[] = {
+        {"hover over a game button", [&] { w.EcranMouseMove(155, 159); }, QRect(80, 140, 150, 38), w.Ecran},
+        {"clock second", // ten ticks of the 100 ms clock
+         [&] {
+             for (int tick = 0; tick < 10; ++tick)
+                 w.Timer1Timer();
+         },
+         QRect(0, 748, 1024, 20), w.StatusBar1},
+        {"picker opens", [&] { click({388, 170}); }, QRect(293, 75, 190, 190), w.Ecran},
+        {"message window opens", [] { OpenMessageWindow(WindowKind::Replay, "ANOTHER GAME ?", "YES", "NO"); },
+         QRect(262, 200, 480, 300), w.Ecran},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        for (int i = 0; i < 4; ++i)
+            shownFrame();
+        const QImage before = w.grab(c.area).toImage();
+        PaintWatch watch;
+        watch.target = c.shownBy;
+        qApp->installEventFilter(&watch);
+        c.run();
+        shownFrame();
+        qApp->removeEventFilter(&watch); // before the grab, which paints the widgets itself
+        EXPECT_TRUE(watch.painted);
+        EXPECT_NE(w.grab(c.area).toImage(), before);
+    }
+}

@@ -23,6 +23,7 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -239,12 +240,13 @@ TEST_F(MusicWindowTest, ImportSwitchesTheListPlayingOrKeepsThePause)
     EXPECT_TRUE(m_messages->messages().isEmpty());
 }
 
-TEST_F(MusicWindowTest, TrackSetByTheProgramDoesNotReplayWhenTheListLosesFocus)
+TEST_F(MusicWindowTest, LeavingTheListDoesNotReplayItsTrackAndTypingDropsItDown)
 {
     clearSettings();
     TfrmMain& w = startWithPlayer(true);
-    QTest::mouseClick(w.ComboBox3->lineEdit(), Qt::LeftButton);
-    ASSERT_TRUE(w.ComboBox3->lineEdit()->hasFocus());
+    QLineEdit* edit = w.ComboBox3->lineEdit();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    ASSERT_TRUE(edit->hasFocus());
     // The first track ends and the player draws the second.
     FixRandomSeed(3);
     m_device->finish();
@@ -252,18 +254,11 @@ TEST_F(MusicWindowTest, TrackSetByTheProgramDoesNotReplayWhenTheListLosesFocus)
     ReleaseRandomSeed();
     ASSERT_EQ(w.ComboBox3->currentText(), QStringLiteral("Night Lanterns.mp3"));
     ASSERT_EQ(m_device->opened.size(), 2);
-
     QTest::mouseClick(w.NomDuJoueur, Qt::LeftButton);
     ASSERT_TRUE(w.NomDuJoueur->hasFocus());
     EXPECT_EQ(m_device->opened.size(), 2);
     EXPECT_EQ(w.ComboBox3->currentIndex(), 1);
-}
 
-TEST_F(MusicWindowTest, TypingDropsTheListDownWithoutCompletingAndLeavingDoesNotReplay)
-{
-    clearSettings();
-    TfrmMain& w = startWithPlayer(true);
-    QLineEdit* edit = w.ComboBox3->lineEdit();
     QTest::mouseClick(edit, Qt::LeftButton);
     edit->clear();
     for (const char ch : {'P', 'a'})
@@ -276,7 +271,6 @@ TEST_F(MusicWindowTest, TypingDropsTheListDownWithoutCompletingAndLeavingDoesNot
     EXPECT_TRUE(list->isVisible());
     EXPECT_EQ(list->model()->rowCount(), 3);
     EXPECT_TRUE(edit->hasFocus());
-
     for (const char ch : std::string_view("stel Waltz.mp3"))
         QTest::keyClick(w.windowHandle(), ch);
     EXPECT_EQ(edit->text(), QStringLiteral("Pastel Waltz.mp3"));
@@ -284,7 +278,7 @@ TEST_F(MusicWindowTest, TypingDropsTheListDownWithoutCompletingAndLeavingDoesNot
     QTest::keyClick(w.windowHandle(), Qt::Key_Escape);
     QTest::mouseClick(w.NomDuJoueur, Qt::LeftButton);
     ASSERT_TRUE(w.NomDuJoueur->hasFocus());
-    EXPECT_EQ(m_device->opened.size(), 2);
+    EXPECT_EQ(m_device->opened.size(), 3);
 }
 
 TEST_F(MusicWindowTest, VolumeSliderHasTickMarksAtItsTwoEndsOnly)
@@ -296,10 +290,9 @@ TEST_F(MusicWindowTest, VolumeSliderHasTickMarksAtItsTwoEndsOnly)
     // The outer columns, beside the groove and the handle, on either side.
     for (const int x : {1, 18}) {
         QList<int> marked;
-        for (int y = 0; y < slider.height(); ++y) {
+        for (int y = 0; y < slider.height(); ++y)
             if (qGray(slider.pixel(x, y)) < 200)
                 marked << y;
-        }
         EXPECT_EQ(marked, QList<int>({7, 81})) << "column " << x;
     }
 }
@@ -307,13 +300,9 @@ TEST_F(MusicWindowTest, VolumeSliderHasTickMarksAtItsTwoEndsOnly)
 TEST_F(MusicWindowTest, TheSliderPositionReachesThePlayerWhichSetsTheVolume)
 {
     TfrmMain& w = startWithPlayer();
-    const struct {
-        int position;
-        int volume;
-    } cases[] = {{0, 1000}, {250, 750}, {999, 1}, {1000, 0}};
-    for (const auto& c : cases) {
-        w.TrackBarMP3->setValue(c.position);
-        EXPECT_EQ(m_player->TrackBarMP3Position, c.position);
-        EXPECT_EQ(m_device->volume(), c.volume) << "position " << c.position;
+    for (const auto& [position, volume] : {std::pair{0, 1000}, {250, 750}, {999, 1}, {1000, 0}}) {
+        w.TrackBarMP3->setValue(position);
+        EXPECT_EQ(m_player->TrackBarMP3Position, position);
+        EXPECT_EQ(m_device->volume(), volume) << "position " << position;
     }
 }

@@ -40,19 +40,9 @@ void MessageCapture::clear()
     m_missingFiles.clear();
 }
 
-const QList<MessageKind>& MessageCapture::messageKinds() const
-{
-    return m_messageKinds;
-}
-
 const QStringList& MessageCapture::questions() const
 {
     return m_questions;
-}
-
-const QList<MessageKind>& MessageCapture::questionKinds() const
-{
-    return m_questionKinds;
 }
 
 void MessageCapture::answerQuestions(bool yes)
@@ -67,19 +57,6 @@ const QStringList& MessageCapture::missingFiles() const
 
 void PrintTo(MessageKind kind, std::ostream* out)
 {
-    switch (kind) {
-    case MessageKind::Plain:
-        *out << "Plain";
-        return;
-    case MessageKind::Error:
-        *out << "Error";
-        return;
-    case MessageKind::Information:
-        *out << "Information";
-        return;
-    case MessageKind::Warning:
-        *out << "Warning";
-        return;
-    }
-    *out << "MessageKind(" << static_cast<int>(kind) << ")";
+    static const char* const names[] = {"Plain", "Error", "Information", "Warning"};
+    *out << names[static_cast<int>(kind)];
 }

@@ -2,7 +2,6 @@
 
 #include "MessageBox.h"
 
-#include <QList>
 #include <QStringList>
 
 #include <ostream>
@@ -21,13 +20,13 @@ public:
     // The message boxes.
     const QStringList& messages() const;
     // The kind of each box, in the order of messages().
-    const QList<MessageKind>& messageKinds() const;
+    const QList<MessageKind>& messageKinds() const { return m_messageKinds; }
     int count() const;
     // Empties all three records.
     void clear();
 
     const QStringList& questions() const;
-    const QList<MessageKind>& questionKinds() const;
+    const QList<MessageKind>& questionKinds() const { return m_questionKinds; }
     void answerQuestions(bool yes);
 
     const QStringList& missingFiles() const;
