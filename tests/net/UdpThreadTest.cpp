@@ -237,9 +237,7 @@ TEST_F(UdpThreadTest, AJoinIsListedOnlyFromThePortItNames)
         sendRaw(QByteArray::fromStdString(datagram::frame(namedPort, host.GameId, datagram::joinRequest(name))),
                 host.DefaultPort());
     };
-    // From the stranger's port, naming port 53: the host would send the
-    // start and every move there. Loopback keeps the order, so the honest
-    // join after it is read after it.
+    // From the stranger's port, naming port 53; loopback keeps the order.
     joinAs(53, "Eve");
     joinAs(strangerPort(), "Ann");
     ASSERT_TRUE(pumpUntil([&] { return host.GetPlayerCount() >= 2; }));
@@ -461,8 +459,7 @@ TEST_F(UdpThreadTest, AJoinAfterABurstOfAThousandJunkDatagramsIsHeard)
     host.SetupHosting(1, QStringLiteral("Host"));
     for (int i = 0; i < 1000; ++i)
         sendRaw(QByteArrayLiteral("junk"), host.DefaultPort());
-    // What the system kept of the burst is read before the join is sent, so
-    // that a full receive buffer cannot be what loses it.
+    // The burst is read before the join, so no full buffer loses it.
     ASSERT_TRUE(pumpUntil([&] { return !host.Udp->hasPendingDatagrams(); }));
     TUdpThread player(0, 0);
     join(player, host, QStringLiteral("Ann"));
@@ -502,8 +499,7 @@ TEST_F(UdpThreadTest, ALocateReplyIsListedOnlyFromThePortItNames)
                 seeker.DefaultPort());
     };
     seeker.Locate(kLoopback);
-    // From the stranger's port, naming port 53: a join would go there.
-    // Loopback keeps the order, so the honest reply is read after it.
+    // From the stranger's port, naming port 53; loopback keeps the order.
     replyNaming(53, 1);
     replyNaming(strangerPort(), 2);
     ASSERT_TRUE(pumpUntil([&] { return !ports.empty() && ports.back() == IntToHex(strangerPort(), 4); }));
