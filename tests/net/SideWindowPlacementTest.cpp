@@ -28,9 +28,8 @@ struct Case
     QRect screen;
     QPoint origin;
     QSize scores, opponent;
-    int opponents;
     std::optional<QPoint> scoresAt;
-    std::vector<QPoint> opponentsAt; // none: only where they may stand
+    std::vector<QPoint> opponentsAt; // none: six, only where they may stand
     bool roomBesideTheBoard;
 };
 
@@ -40,28 +39,27 @@ TEST(SideWindowPlacement, SideWindowsStandOnTheScreenOffTheBoardAndTheEnabledBut
 {
     const QRect small(0, 0, 1024, 768), wide(0, 0, 1920, 1080);
     const Case table[] = {
-        // Top left, over the disabled solve button and a strip of board edge;
-        // four opponents right of the board below the help button, two below
-        // the button column.
-        {"unframed", small, {4, 34}, {312, 206}, {123, 158}, 6, QPoint(0, 0),
+        // Top left, over the disabled solve button and a strip of board edge; four
+        // opponents right of the board below the help button, two below the buttons.
+        {"unframed", small, {4, 34}, {312, 206}, {123, 158}, QPoint(0, 0),
          {{842, 99}, {842, 257}, {842, 415}, {842, 573}, {0, 492}, {123, 492}}, true},
         // Too tall to end above replay: bottom left, over the board's edge.
-        {"framed by a window manager", small, {4, 34}, {320, 234}, {131, 186}, 6, QPoint(0, 534), {}, true},
-        {"larger fonts", small, {4, 34}, {380, 290}, {170, 220}, 6, QPoint(234, 0), {}, true},
+        {"framed by a window manager", small, {4, 34}, {320, 234}, {131, 186}, QPoint(0, 534), {}, true},
+        {"larger fonts", small, {4, 34}, {380, 290}, {170, 220}, QPoint(234, 0), {}, true},
         // Beside the main window, in columns that fit on the screen.
-        {"wide screen", wide, {452, 190}, {312, 206}, {123, 158}, 6, QPoint(1468, 190),
+        {"wide screen", wide, {452, 190}, {312, 206}, {123, 158}, QPoint(1468, 190),
          {{1468, 396}, {1468, 554}, {1468, 712}, {1468, 870}, {1591, 396}, {1591, 554}}, true},
-        {"head to head, no scores window", wide, {452, 190}, {}, {123, 158}, 1, {}, {{1468, 190}}, true},
-        // The main window is larger than the screen: the opponents cascade
-        // one by one.
-        {"800 x 600", QRect(0, 0, 800, 600), {0, 0}, {312, 206}, {123, 158}, 4, {},
+        {"head to head, no scores window", wide, {452, 190}, {}, {123, 158}, {}, {{1468, 190}}, true},
+        // The main window is larger than the screen: the opponents cascade one by one.
+        {"800 x 600", QRect(0, 0, 800, 600), {0, 0}, {312, 206}, {123, 158}, {},
          {{24, 24}, {48, 48}, {72, 72}, {96, 96}}, false},
     };
     for (const Case& c : table) {
         SCOPED_TRACE(c.what);
         const MainWindowLayout main = gameScreenLayout(c.origin);
+        const std::size_t count = c.opponentsAt.empty() ? 6 : c.opponentsAt.size();
         const SideWindowPlaces places =
-            PlaceSideWindows(c.screen, main, c.scores, std::vector<QSize>(std::size_t(c.opponents), c.opponent));
+            PlaceSideWindows(c.screen, main, c.scores, std::vector<QSize>(count, c.opponent));
         if (c.scoresAt) {
             const QRect scores(places.scores, c.scores);
             EXPECT_EQ(places.scores, *c.scoresAt);
@@ -72,7 +70,7 @@ TEST(SideWindowPlacement, SideWindowsStandOnTheScreenOffTheBoardAndTheEnabledBut
         if (!c.opponentsAt.empty()) {
             EXPECT_EQ(places.opponents, c.opponentsAt);
         }
-        ASSERT_EQ(places.opponents.size(), std::size_t(c.opponents));
+        ASSERT_EQ(places.opponents.size(), count);
         for (const QPoint& at : places.opponents) {
             const QRect window(at, c.opponent);
             EXPECT_TRUE(c.screen.contains(window)) << at.x() << "," << at.y();
