@@ -137,11 +137,9 @@ TEST_F(PlayerWindowsTest, TheScoreColumnShowsBesideTheLongestName)
     scores.show();
     QCoreApplication::processEvents();
     const QHeaderView& header = *scores.lvScores->horizontalHeader();
-    const int left = header.sectionViewportPosition(1);
-    EXPECT_GE(left, 0);
-    EXPECT_LE(left + header.sectionSize(1), scores.lvScores->viewport()->width());
+    EXPECT_GE(header.sectionViewportPosition(1), 0);
+    EXPECT_LE(header.sectionViewportPosition(1) + header.sectionSize(1), scores.lvScores->viewport()->width());
     EXPECT_GE(header.sectionSize(1), scores.lvScores->fontMetrics().horizontalAdvance(QStringLiteral("Score")));
-    scores.hide();
 }
 
 TEST_F(PlayerWindowsTest, OpponentWindowMarksFilledCellsAndKnowsWhenTheGridIsComplete)

@@ -3,14 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
 
-// The main window (1016 x 700, frameless) centred on a 1024 x 768 screen:
-// its board at (298, 140) in the window, 540 x 540; the in-game column at
-// x 80 from y 140 with play hidden, solve, check and print disabled; the
-// help button at (940, 1).
+// The main window (1016 x 700) at `origin`: its board at (298, 140), 540 x 540;
+// the in-game column at x 80 with solve, check and print disabled; help at (940, 1).
 MainWindowLayout gameScreenLayout(QPoint origin)
 {
     MainWindowLayout main;
@@ -23,71 +22,59 @@ MainWindowLayout gameScreenLayout(QPoint origin)
     return main;
 }
 
-struct Sizes
+struct Case
 {
     const char* what;
-    QSize scores;
-    QSize opponent;
-    QPoint scoresAt;
+    QRect screen;
+    QPoint origin;
+    QSize scores, opponent;
+    std::optional<QPoint> scoresAt;
+    std::vector<QPoint> opponentsAt; // none: six, only where they may stand
+    bool roomBesideTheBoard;
 };
 
 } // namespace
 
-TEST(SideWindowPlacement, SevenPlayerBattleOnA1024x768ScreenStaysOnItAndOffTheBoard)
+TEST(SideWindowPlacement, SideWindowsStandOnTheScreenOffTheBoardAndTheEnabledButtonsWhereThereIsRoom)
 {
-    const QRect screen(0, 0, 1024, 768);
-    const MainWindowLayout main = gameScreenLayout(QPoint(4, 34));
-    const Sizes table[] = {
-        // Top left, over the disabled solve button and a strip of board edge.
-        {"unframed", QSize(312, 206), QSize(123, 158), QPoint(0, 0)},
+    const QRect small(0, 0, 1024, 768), wide(0, 0, 1920, 1080);
+    const Case table[] = {
+        // Top left, over the disabled solve button and a strip of board edge; four
+        // opponents right of the board below the help button, two below the buttons.
+        {"unframed", small, {4, 34}, {312, 206}, {123, 158}, QPoint(0, 0),
+         {{842, 99}, {842, 257}, {842, 415}, {842, 573}, {0, 492}, {123, 492}}, true},
         // Too tall to end above replay: bottom left, over the board's edge.
-        {"framed by a window manager", QSize(320, 234), QSize(131, 186), QPoint(0, 534)},
-        {"larger fonts", QSize(380, 290), QSize(170, 220), QPoint(234, 0)},
+        {"framed by a window manager", small, {4, 34}, {320, 234}, {131, 186}, QPoint(0, 534), {}, true},
+        {"larger fonts", small, {4, 34}, {380, 290}, {170, 220}, QPoint(234, 0), {}, true},
+        // Beside the main window, in columns that fit on the screen.
+        {"wide screen", wide, {452, 190}, {312, 206}, {123, 158}, QPoint(1468, 190),
+         {{1468, 396}, {1468, 554}, {1468, 712}, {1468, 870}, {1591, 396}, {1591, 554}}, true},
+        {"head to head, no scores window", wide, {452, 190}, {}, {123, 158}, {}, {{1468, 190}}, true},
+        // The main window is larger than the screen: the opponents cascade one by one.
+        {"800 x 600", QRect(0, 0, 800, 600), {0, 0}, {312, 206}, {123, 158}, {},
+         {{24, 24}, {48, 48}, {72, 72}, {96, 96}}, false},
     };
-    for (const Sizes& sizes : table) {
-        SCOPED_TRACE(sizes.what);
+    for (const Case& c : table) {
+        SCOPED_TRACE(c.what);
+        const MainWindowLayout main = gameScreenLayout(c.origin);
+        const std::size_t count = c.opponentsAt.empty() ? 6 : c.opponentsAt.size();
         const SideWindowPlaces places =
-            PlaceSideWindows(screen, main, sizes.scores, std::vector<QSize>(6, sizes.opponent));
-        const QRect scores(places.scores, sizes.scores);
-        EXPECT_EQ(places.scores, sizes.scoresAt);
-        EXPECT_TRUE(screen.contains(scores));
-        for (const QRect& button : main.enabledButtons)
-            EXPECT_FALSE(scores.intersects(button)) << button.y();
-        ASSERT_EQ(places.opponents.size(), 6u);
+            PlaceSideWindows(c.screen, main, c.scores, std::vector<QSize>(count, c.opponent));
+        if (c.scoresAt) {
+            const QRect scores(places.scores, c.scores);
+            EXPECT_EQ(places.scores, *c.scoresAt);
+            EXPECT_TRUE(c.screen.contains(scores));
+            for (const QRect& button : main.enabledButtons)
+                EXPECT_FALSE(scores.intersects(button)) << button.y();
+        }
+        if (!c.opponentsAt.empty()) {
+            EXPECT_EQ(places.opponents, c.opponentsAt);
+        }
+        ASSERT_EQ(places.opponents.size(), count);
         for (const QPoint& at : places.opponents) {
-            const QRect window(at, sizes.opponent);
-            EXPECT_TRUE(screen.contains(window)) << at.x() << "," << at.y();
-            EXPECT_FALSE(window.intersects(main.board)) << at.x() << "," << at.y();
+            const QRect window(at, c.opponent);
+            EXPECT_TRUE(c.screen.contains(window)) << at.x() << "," << at.y();
+            EXPECT_TRUE(!c.roomBesideTheBoard || !window.intersects(main.board)) << at.x() << "," << at.y();
         }
     }
-
-    // Unframed, all six find room: four right of the board below the help
-    // button, two below the button column.
-    const SideWindowPlaces places =
-        PlaceSideWindows(screen, main, QSize(312, 206), std::vector<QSize>(6, QSize(123, 158)));
-    EXPECT_EQ(places.opponents, (std::vector<QPoint>{{842, 99}, {842, 257}, {842, 415}, {842, 573}, {0, 492},
-                                                     {123, 492}}));
-}
-
-TEST(SideWindowPlacement, OnAWideScreenTheWindowsStandBesideTheMainWindowInColumnsThatFitOnIt)
-{
-    const MainWindowLayout main = gameScreenLayout(QPoint(452, 190));
-    const SideWindowPlaces places = PlaceSideWindows(QRect(0, 0, 1920, 1080), main, QSize(312, 206),
-                                                     std::vector<QSize>(6, QSize(123, 158)));
-    EXPECT_EQ(places.scores, QPoint(1468, 190));
-    EXPECT_EQ(places.opponents, (std::vector<QPoint>{{1468, 396}, {1468, 554}, {1468, 712}, {1468, 870},
-                                                     {1591, 396}, {1591, 554}}));
-
-    // Head to head: no scores window; the opponent stands at the top.
-    EXPECT_EQ(PlaceSideWindows(QRect(0, 0, 1920, 1080), main, QSize(), {QSize(123, 158)}).opponents,
-              std::vector<QPoint>{QPoint(1468, 190)});
-}
-
-TEST(SideWindowPlacement, WithNoRoomBesideTheBoardTheOpponentWindowsStillCascadeOneByOne)
-{
-    // The main window is larger than an 800 x 600 screen: no region beside
-    // the board or below the buttons holds an opponent window.
-    const SideWindowPlaces places = PlaceSideWindows(QRect(0, 0, 800, 600), gameScreenLayout(QPoint(0, 0)),
-                                                     QSize(312, 206), std::vector<QSize>(4, QSize(123, 158)));
-    EXPECT_EQ(places.opponents, (std::vector<QPoint>{{24, 24}, {48, 48}, {72, 72}, {96, 96}}));
 }

@@ -229,24 +229,6 @@ TEST_F(UdpThreadTest, JoinsListEachPlayerOnceUpToSevenAndOnlyForTheGameBeforeIts
     EXPECT_EQ(joined.size(), 6u);
 }
 
-TEST_F(UdpThreadTest, AJoinIsListedOnlyFromThePortItNames)
-{
-    TUdpThread host(0, 0);
-    host.SetupHosting(1, QStringLiteral("Host"));
-    const auto joinAs = [&](std::uint16_t namedPort, const char* name) {
-        sendRaw(QByteArray::fromStdString(datagram::frame(namedPort, host.GameId, datagram::joinRequest(name))),
-                host.DefaultPort());
-    };
-    // From the stranger's port, naming port 53: the host would send the
-    // start and every move there. Loopback keeps the order, so the honest
-    // join after it is read after it.
-    joinAs(53, "Eve");
-    joinAs(strangerPort(), "Ann");
-    ASSERT_TRUE(pumpUntil([&] { return host.GetPlayerCount() >= 2; }));
-    EXPECT_EQ(host.GetPlayerCount(), 2);
-    EXPECT_EQ(host.HostingInfo->Players[1], IntToHex(strangerPort(), 4) + QStringLiteral("127.0.0.1=Ann"));
-}
-
 TEST_F(UdpThreadTest, StartReachesEveryJoinerThenPiecesReachEveryOtherPlayer)
 {
     RecordingUdpThread host(true);
@@ -461,8 +443,7 @@ TEST_F(UdpThreadTest, AJoinAfterABurstOfAThousandJunkDatagramsIsHeard)
     host.SetupHosting(1, QStringLiteral("Host"));
     for (int i = 0; i < 1000; ++i)
         sendRaw(QByteArrayLiteral("junk"), host.DefaultPort());
-    // What the system kept of the burst is read before the join is sent, so
-    // that a full receive buffer cannot be what loses it.
+    // The burst is read before the join, so no full buffer loses it.
     ASSERT_TRUE(pumpUntil([&] { return !host.Udp->hasPendingDatagrams(); }));
     TUdpThread player(0, 0);
     join(player, host, QStringLiteral("Ann"));
@@ -489,25 +470,32 @@ TEST_F(UdpThreadTest, ALocateRequestIsAnsweredOnlyAtThePortThatSentIt)
     EXPECT_EQ(replies, 1);
 }
 
-TEST_F(UdpThreadTest, ALocateReplyIsListedOnlyFromThePortItNames)
+TEST_F(UdpThreadTest, AJoinOrALocateReplyIsListedOnlyFromThePortItNames)
 {
+    TUdpThread host(0, 0);
     TUdpThread seeker(0, 0);
+    host.SetupHosting(1, QStringLiteral("Host"));
     std::vector<QString> ports;
     seeker.OnGameLocated = [&](const TGameRow& row) {
         if (row.Host == QStringLiteral("Eve"))
             ports.push_back(row.Port);
     };
-    const auto replyNaming = [&](std::uint16_t namedPort, std::int32_t gameId) {
-        sendRaw(QByteArray::fromStdString(datagram::frame(namedPort, gameId, datagram::locateReply(1, 1, "Eve"))),
-                seeker.DefaultPort());
-    };
     seeker.Locate(kLoopback);
-    // From the stranger's port, naming port 53: a join would go there.
-    // Loopback keeps the order, so the honest reply is read after it.
-    replyNaming(53, 1);
-    replyNaming(strangerPort(), 2);
-    ASSERT_TRUE(pumpUntil([&] { return !ports.empty() && ports.back() == IntToHex(strangerPort(), 4); }));
-    EXPECT_EQ(ports, std::vector<QString>{IntToHex(strangerPort(), 4)});
+    // From the stranger's port, naming port 53 and then its own; loopback
+    // keeps the order. A join or a start would go to the port named.
+    for (const bool own : {false, true}) {
+        const std::uint16_t named = own ? strangerPort() : 53;
+        const char* name = own ? "Ann" : "Eve";
+        sendRaw(QByteArray::fromStdString(datagram::frame(named, host.GameId, datagram::joinRequest(name))),
+                host.DefaultPort());
+        sendRaw(QByteArray::fromStdString(datagram::frame(named, named, datagram::locateReply(1, 1, "Eve"))),
+                seeker.DefaultPort());
+    }
+    const QString honest = IntToHex(strangerPort(), 4);
+    ASSERT_TRUE(pumpUntil([&] { return host.GetPlayerCount() >= 2 && !ports.empty() && ports.back() == honest; }));
+    EXPECT_EQ(host.GetPlayerCount(), 2);
+    EXPECT_EQ(host.HostingInfo->Players[1], honest + QStringLiteral("127.0.0.1=Ann"));
+    EXPECT_EQ(ports, std::vector<QString>{honest});
 }
 
 TEST_F(UdpThreadTest, OnlyRepliesFromALocatedAddressAreTakenAndTheListStopsAtSixtyFour)
